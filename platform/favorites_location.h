@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/text.h"
+
+namespace fandrel {
+
+// Where the current user's Favorites folder is, read afresh on every call, as a folder
+// path that always ends with a separator. Empty when no usable location can be found.
+std::optional<Text> ReadFavoritesRoot();
+
+}  // namespace fandrel

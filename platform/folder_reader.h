@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/text.h"
+
+namespace fandrel {
+
+// Bits of an entry's attribute word, with the values the Windows file system gives them.
+inline constexpr std::uint32_t kAttributeReadOnly = 0x1;
+inline constexpr std::uint32_t kAttributeHidden = 0x2;
+inline constexpr std::uint32_t kAttributeSystem = 0x4;
+inline constexpr std::uint32_t kAttributeDirectory = 0x10;
+inline constexpr std::uint32_t kAttributeArchive = 0x20;
+inline constexpr std::uint32_t kAttributeReparsePoint = 0x400;
+inline constexpr std::uint32_t kAttributeNotContentIndexed = 0x2000;
+// The word of an entry whose attributes could not be read.
+inline constexpr std::uint32_t kAttributesUnknown = 0xFFFFFFFF;
+
+using EntryVisitor = std::function<void(TextView name, std::uint32_t attributes)>;
+
+// The file system as the search sees it: one folder's entries at a time.
+class FolderReader {
+ public:
+  virtual ~FolderReader() = default;
+
+  // Calls `visit` for each entry of `folder` (a path ending with a separator), in the
+  // file system's own order: files and folders, "." and ".." included, entries marked
+  // hidden or system left out. A folder that cannot be read yields nothing. Only one
+  // folder is open at a time.
+  virtual void ReadFolder(const Text& folder, const EntryVisitor& visit) = 0;
+};
+
+// The real file system of this computer.
+FolderReader& SystemFolderReader();
+
+}  // namespace fandrel

@@ -1,0 +1,62 @@
+#include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include "platform/favorites_location.h"
+#include "platform/win32/wide.h"
+
+namespace fandrel {
+namespace {
+
+constexpr wchar_t kShellFoldersKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// The "Favorites" value of the shell's folder list, whatever its length; a REG_EXPAND_SZ
+// value comes back expanded. Empty when the key or value is missing or unreadable.
+std::wstring ReadShellFoldersValue() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_QUERY_VALUE, &key) !=
+      ERROR_SUCCESS) {
+    return {};
+  }
+  std::wstring value;
+  DWORD bytes = 0;
+  LSTATUS status = ERROR_MORE_DATA;
+  // The value may grow between the size query and the read; ask again until it fits.
+  for (int attempt = 0; attempt < 4 && status == ERROR_MORE_DATA; ++attempt) {
+    status = RegGetValueW(key, nullptr, L"Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ,
+                          nullptr, nullptr, &bytes);
+    if (status != ERROR_SUCCESS) break;
+    value.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    status = RegGetValueW(key, nullptr, L"Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ,
+                          nullptr, value.data(), &bytes);
+  }
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) return {};
+  value.resize(wcsnlen(value.c_str(), value.size()));
+  return value;
+}
+
+std::wstring KnownFavoritesFolder() {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Favorites, 0, nullptr, &path))) folder = path;
+  CoTaskMemFree(path);
+  return folder;
+}
+
+}  // namespace
+
+std::optional<Text> ReadFavoritesRoot() {
+  std::wstring folder = ReadShellFoldersValue();
+  // An empty value would make the walk start at the root of the current drive.
+  if (folder.empty()) folder = KnownFavoritesFolder();
+  if (folder.empty()) return std::nullopt;
+  // Appended whatever the value ends with: "D:\" gives "D:\\", which Windows reads as
+  // the same folder.
+  folder += L'\\';
+  return FromWide(folder);
+}
+
+}  // namespace fandrel

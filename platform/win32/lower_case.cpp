@@ -1,0 +1,29 @@
+#include <windows.h>
+
+#include "platform/lower_case.h"
+#include "platform/win32/wide.h"
+
+namespace fandrel {
+
+Text LowerCase(TextView text) {
+  if (text.empty()) return {};
+  const std::wstring source = ToWide(text);
+  const int sourceLength = static_cast<int>(source.size());
+  // Lower-casing keeps the length of the text; the size query is only the fallback.
+  std::wstring lower(source.size(), L'\0');
+  int written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source.data(),
+                              sourceLength, lower.data(), sourceLength, nullptr, nullptr, 0);
+  if (written == 0) {
+    const int needed = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source.data(),
+                                     sourceLength, nullptr, 0, nullptr, nullptr, 0);
+    if (needed <= 0) return Text(text);
+    lower.assign(static_cast<std::size_t>(needed), L'\0');
+    written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source.data(),
+                            sourceLength, lower.data(), needed, nullptr, nullptr, 0);
+    if (written == 0) return Text(text);
+  }
+  lower.resize(static_cast<std::size_t>(written));
+  return FromWide(lower);
+}
+
+}  // namespace fandrel
