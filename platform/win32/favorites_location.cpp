@@ -24,13 +24,13 @@ std::wstring ReadShellFoldersValue() {
   LSTATUS status = ERROR_MORE_DATA;
   // The value may grow between the size query and the read; ask again until it fits.
   for (int attempt = 0; attempt < 4 && status == ERROR_MORE_DATA; ++attempt) {
-    status = RegGetValueW(key, nullptr, L"Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ,
-                          nullptr, nullptr, &bytes);
+    status = RegGetValueW(key, nullptr, L"Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr,
+                          nullptr, &bytes);
     if (status != ERROR_SUCCESS) break;
     value.assign(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    status = RegGetValueW(key, nullptr, L"Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ,
-                          nullptr, value.data(), &bytes);
+    status = RegGetValueW(key, nullptr, L"Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr,
+                          value.data(), &bytes);
   }
   RegCloseKey(key);
   if (status != ERROR_SUCCESS) return {};

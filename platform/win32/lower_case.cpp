@@ -18,8 +18,8 @@ Text LowerCase(TextView text) {
                                      sourceLength, nullptr, 0, nullptr, nullptr, 0);
     if (needed <= 0) return Text(text);
     lower.assign(static_cast<std::size_t>(needed), L'\0');
-    written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source.data(),
-                            sourceLength, lower.data(), needed, nullptr, nullptr, 0);
+    written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source.data(), sourceLength,
+                            lower.data(), needed, nullptr, nullptr, 0);
     if (written == 0) return Text(text);
   }
   lower.resize(static_cast<std::size_t>(written));

@@ -1,0 +1,175 @@
+#include "tests/support/favorites_tree.h"
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <system_error>
+
+#include "search/title_key.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace fandrel::testing {
+namespace {
+
+fs::path Relative(TextView relative) {
+  Text native(relative);
+  for (char16_t& c : native) {
+    if (c == u'/') c = kPathSeparator;
+  }
+  return fs::path(native);
+}
+
+fs::path FreshFolder() {
+  static std::atomic<unsigned> counter{0};
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  for (;;) {
+    fs::path candidate = fs::temp_directory_path() / ("fandrel-test-" + std::to_string(stamp) +
+                                                      "-" + std::to_string(counter++));
+    if (fs::create_directory(candidate)) return candidate;
+  }
+}
+
+#ifdef _WIN32
+// Wine keeps a folder's read-only mark only as a missing write permission and ignores
+// the attribute when it is set on a folder; it makes symbolic links to folders only
+// from the Unix side. Under Wine the tests therefore ask Unix tools for both, which
+// Wine starts like any program. On Windows this finds no Wine and does nothing.
+std::optional<std::wstring> UnixPathUnderWine(const fs::path& path) {
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (toUnix == nullptr) return std::nullopt;
+  char* unixPath = toUnix(path.c_str());
+  if (unixPath == nullptr) return std::nullopt;
+  std::wstring wide(4096, L'\0');
+  const int length = MultiByteToWideChar(CP_UTF8, 0, unixPath, -1, wide.data(), 4096);
+  HeapFree(GetProcessHeap(), 0, unixPath);
+  if (length == 0) return std::nullopt;
+  wide.resize(static_cast<std::size_t>(length - 1));
+  return wide;
+}
+
+// Wine hands a Unix program no process handle to wait on, so the caller says when the
+// change has landed and this polls for it.
+bool RunUnixTool(const wchar_t* tool, const wchar_t* option, std::initializer_list<fs::path> paths,
+                 const std::function<bool()>& landed) {
+  std::wstring command = std::wstring(L"Z:\\bin\\") + tool + L" " + option;
+  for (const fs::path& path : paths) {
+    const std::optional<std::wstring> unixPath = UnixPathUnderWine(path);
+    if (!unixPath) return false;
+    command += L" \"" + *unixPath + L"\"";
+  }
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  for (int wait = 0; wait < 200 && !landed(); ++wait) Sleep(25);
+  return landed();
+}
+#endif
+
+void MakeWritable(const fs::path& root) {
+  // A read-only folder could not be emptied; give write permission back first.
+  std::error_code ignored;
+  for (auto it = fs::recursive_directory_iterator(root, ignored);
+       it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+    if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+#ifdef _WIN32
+      SetFileAttributesW(it->path().c_str(), FILE_ATTRIBUTE_DIRECTORY);
+#endif
+    }
+  }
+}
+
+}  // namespace
+
+FavoritesTree::FavoritesTree() : root_(FreshFolder()) {}
+
+FavoritesTree::~FavoritesTree() {
+  MakeWritable(root_);
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+}
+
+Text FavoritesTree::Root() const {
+  Text root = root_.u16string();
+  root += kPathSeparator;
+  return root;
+}
+
+Text FavoritesTree::PathOf(TextView relative) const { return FsPath(relative).u16string(); }
+
+fs::path FavoritesTree::FsPath(TextView relative) const { return root_ / Relative(relative); }
+
+void FavoritesTree::AddFile(TextView relative) {
+  const fs::path path = FsPath(relative);
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << "[InternetShortcut]\r\nURL=https://example.org/\r\n";
+}
+
+void FavoritesTree::AddFolder(TextView relative) { fs::create_directories(FsPath(relative)); }
+
+bool FavoritesTree::AddFolderLink(TextView relative, TextView target) {
+  std::error_code error;
+  fs::create_directory_symlink(FsPath(target), FsPath(relative), error);
+#ifdef _WIN32
+  if (error || !fs::exists(FsPath(relative))) {
+    fs::remove(FsPath(relative), error);
+    const fs::path link = FsPath(relative);
+    return RunUnixTool(L"ln", L"-s", {FsPath(target), link},
+                       [&] { return fs::is_symlink(link, error); });
+  }
+#endif
+  return !error;
+}
+
+void FavoritesTree::MarkHidden(TextView relative) {
+  const fs::path path = FsPath(relative);
+#ifdef _WIN32
+  SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | FILE_ATTRIBUTE_HIDDEN);
+#else
+  fs::rename(path, path.parent_path() / ("." + path.filename().string()));
+#endif
+}
+
+void FavoritesTree::MarkReadOnly(TextView relative) {
+  const fs::path path = FsPath(relative);
+#ifdef _WIN32
+  // Wine keeps a folder's read-only mark only as a missing write permission; Windows
+  // keeps the attribute itself. Both read back as the read-only bit.
+  SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | FILE_ATTRIBUTE_READONLY);
+  if (!(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY)) {
+    RunUnixTool(L"chmod", L"a-w", {path},
+                [&] { return (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY) != 0; });
+  }
+#else
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
+#endif
+}
+
+FavoritesSources FavoritesTree::Sources() const {
+  FavoritesSources sources;
+  sources.readRoot = [root = Root()]() -> std::optional<Text> { return root; };
+  return sources;
+}
+
+std::vector<Text> KeysOf(const PathList& paths) {
+  std::vector<Text> keys;
+  for (const Text& path : paths) keys.push_back(GetTitleKey(path));
+  return keys;
+}
+
+}  // namespace fandrel::testing
