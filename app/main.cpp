@@ -1,0 +1,32 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "ui/main_window.h"
+
+// Starts the program: creates, loads and shows the main window, then dispatches its
+// events until it is unloaded, which ends the program.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  // The shell may hand a favorite to a COM handler; callers of ShellExecute are asked
+  // to initialise COM this way first.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  fandrel::MainWindow frmMain;
+  if (frmMain.Create(instance)) {
+    frmMain.Show(showCommand);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+      // The dialog manager gives the window its keyboard: Tab, and Esc as a click of the
+      // cancel button.
+      if (frmMain.Handle() && IsDialogMessageW(frmMain.Handle(), &message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+
+  if (SUCCEEDED(com)) CoUninitialize();
+  return 0;
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Shared by the program's code and its resource script. The icon has the lowest ID so
+// that the shell shows it for the file.
+#define IDI_FANDREL 1

@@ -1,0 +1,21 @@
+#pragma once
+
+// Identifiers of the main window and its controls. Each control is a direct child of
+// the main window, so GetDlgItem(mainWindow, id) finds it; test drivers include this
+// header to find the window and its controls the way a user's tools would.
+
+namespace fandrel {
+
+inline constexpr wchar_t kMainWindowClass[] = L"FandrelMainWindow";
+inline constexpr wchar_t kMainWindowCaption[] = L"Fandrel for URLs";
+
+inline constexpr int kFrameId = 1000;   // frmFrame
+inline constexpr int kInputId = 1001;   // txtInput
+inline constexpr int kCancelId = 2;     // cmdCancel: IDCANCEL, so that Esc clicks it
+inline constexpr int kResultId = 1003;  // cboResult
+
+// The program's icon in the executable's resources; the lowest ID is the one the shell
+// shows for the file.
+inline constexpr int kAppIconId = 1;
+
+}  // namespace fandrel

@@ -1,0 +1,92 @@
+#include "ui/control_view.h"
+
+#include <string>
+
+#include "platform/shell_open.h"
+#include "platform/win32/wide.h"
+
+namespace fandrel {
+
+void ControlView::Attach(HWND window, HWND input, HWND result) {
+  window_ = window;
+  input_ = input;
+  result_ = result;
+  focus_ = input;
+}
+
+Text ControlView::InputText() const {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(input_)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(input_, text.data(), static_cast<int>(text.size()))));
+  return FromWide(text);
+}
+
+void ControlView::SetInputText(const Text& text) { SetWindowTextW(input_, ToWide(text).c_str()); }
+
+void ControlView::SetInputTabStop(bool inTabOrder) {
+  const LONG_PTR style = GetWindowLongPtrW(input_, GWL_STYLE);
+  SetWindowLongPtrW(input_, GWL_STYLE, inTabOrder ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+}
+
+void ControlView::FocusInput() { MoveFocus(input_); }
+
+void ControlView::ClearResults() { SendMessageW(result_, CB_RESETCONTENT, 0, 0); }
+
+void ControlView::AppendResults(const PathList& entries) {
+  // A list can hold tens of thousands of titles: reserve its storage at once and let it
+  // draw and recount its scroll range only at the end, not after every entry.
+  size_t characters = 0;
+  for (const Text& entry : entries) characters += entry.size() + 1;
+  SendMessageW(result_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(result_, CB_INITSTORAGE, entries.size(), characters * sizeof(wchar_t));
+  for (const Text& entry : entries) {
+    const std::wstring wide = ToWide(entry);
+    SendMessageW(result_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  }
+  SendMessageW(result_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(result_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+int ControlView::ResultSelection() const {
+  return static_cast<int>(SendMessageW(result_, CB_GETCURSEL, 0, 0));
+}
+
+void ControlView::SetResultSelection(int position) {
+  SendMessageW(result_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+bool ControlView::ResultVisible() const {
+  return (GetWindowLongPtrW(result_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void ControlView::SetResultVisible(bool visible) {
+  if (!visible) SendMessageW(result_, CB_SHOWDROPDOWN, FALSE, 0);
+  ShowWindow(result_, visible ? SW_SHOW : SW_HIDE);
+}
+
+void ControlView::FocusResult() { MoveFocus(result_); }
+
+void ControlView::OpenPath(const Text& path) { OpenWithShell(window_, path); }
+
+void ControlView::Close() { DestroyWindow(window_); }
+
+void ControlView::RememberFocus() {
+  const HWND focus = GetFocus();
+  if (focus == input_ || focus == result_) focus_ = focus;
+}
+
+void ControlView::RestoreFocus() {
+  if (!input_) return;
+  HWND target = focus_;
+  if (!target || !IsWindowVisible(target)) target = ResultVisible() ? result_ : input_;
+  SetFocus(target);
+}
+
+void ControlView::MoveFocus(HWND control) {
+  focus_ = control;
+  // Only an active window takes the focus now; an inactive one gets it back on its
+  // next activation, without stealing the activation from the program that has it.
+  if (GetActiveWindow() == window_) SetFocus(control);
+}
+
+}  // namespace fandrel

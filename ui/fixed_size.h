@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+
+namespace fandrel {
+
+enum class WindowState { kNormal = 0, kMinimised = 1, kMaximised = 2 };
+
+struct PixelSize {
+  int width;
+  int height;
+
+  friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+// The outer size the window keeps, in twips (lngSavedWidth, lngSavedHeight).
+struct SavedSize {
+  int lngSavedWidth;
+  int lngSavedHeight;
+
+  friend bool operator==(const SavedSize&, const SavedSize&) = default;
+};
+
+// Taken when the window loads: its outer size in pixels at `dpi`, in twips.
+SavedSize SaveOuterSize(PixelSize outer, int dpi);
+
+// The resize rule. In the normal state any other size is undone: the answer is the
+// saved size in pixels at `dpi`. A minimised or maximised window, or one that already
+// has the saved size (as after the rule's own change), is left alone: no answer, so
+// the rule's own resize does not start another.
+std::optional<PixelSize> SizeToRestore(WindowState state, PixelSize outer, SavedSize saved,
+                                       int dpi);
+
+}  // namespace fandrel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/search_interaction.h"
+
+namespace fandrel {
+
+// Hands the characters typed into txtInput and cboResult to their key-press handlers.
+// The window's message loop runs every message through IsDialogMessage, which would
+// turn Enter into the default button's IDOK and never let either control see it; both
+// controls therefore ask for Enter themselves.
+void RouteKeys(HWND input, HWND result, SearchInteraction& interaction);
+
+}  // namespace fandrel

@@ -1,0 +1,60 @@
+#pragma once
+
+namespace fandrel {
+
+// Positions and sizes are designed in twips (1/1440 inch), so the window has the same
+// physical size at every DPI; they become pixels only when the window's DPI is known.
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct PixelRect {
+  int left;
+  int top;
+  int width;
+  int height;
+
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+inline constexpr int kTwipsPerInch = 1440;
+
+// The main window's client area.
+inline constexpr int kClientWidthTwips = 4140;
+inline constexpr int kClientHeightTwips = 420;
+
+// frmFrame, in the client area. Its top edge lies above the client area, so only its
+// sides and bottom show.
+inline constexpr TwipsRect kFrameTwips{0, -45, 4125, 480};
+// The controls, relative to the frame. cboResult covers txtInput when shown, and the
+// never-seen cmdCancel lies wholly inside txtInput.
+inline constexpr TwipsRect kInputTwips{45, 135, 3990, 285};
+inline constexpr TwipsRect kCancelTwips{3465, 180, 465, 240};
+inline constexpr TwipsRect kResultTwips{45, 135, 4020, 315};
+
+// Twips to pixels at `dpi`, rounding halves away from zero exactly as
+// MulDiv(twips, dpi, 1440) does.
+int TwipsToPixels(int twips, int dpi);
+
+// Pixels to twips at `dpi`, rounding to the nearest twip and halves to even. For any
+// dpi up to 1440 a twip is finer than a pixel, so TwipsToPixels(PixelsToTwips(p)) == p.
+int PixelsToTwips(int pixels, int dpi);
+
+// Where everything goes at `dpi`, in client coordinates of the main window. Each
+// control sits at the frame's origin plus its own offset; it is a sibling of the frame,
+// not its child.
+struct MainLayout {
+  int clientWidth;
+  int clientHeight;
+  PixelRect frame;
+  PixelRect input;
+  PixelRect cancel;
+  PixelRect result;
+};
+
+MainLayout LayOutMainWindow(int dpi);
+
+}  // namespace fandrel

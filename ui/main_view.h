@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/text.h"
+
+namespace fandrel {
+
+// What the interaction rules need from the main window's controls: the text box
+// txtInput, the drop-down list cboResult, and the window itself. The program's view
+// forwards each call to a real control; tests record the calls.
+class MainView {
+ public:
+  virtual ~MainView() = default;
+
+  // txtInput
+  virtual Text InputText() const = 0;
+  virtual void SetInputText(const Text& text) = 0;
+  virtual void SetInputTabStop(bool inTabOrder) = 0;
+  virtual void FocusInput() = 0;
+
+  // cboResult. The list keeps its entries in the order they were added.
+  virtual void ClearResults() = 0;
+  virtual void AppendResults(const PathList& entries) = 0;
+  virtual int ResultSelection() const = 0;  // -1 when no entry is selected
+  virtual void SetResultSelection(int position) = 0;
+  virtual bool ResultVisible() const = 0;
+  virtual void SetResultVisible(bool visible) = 0;
+  virtual void FocusResult() = 0;
+
+  // The window: hand a path to the shell's "open" action, and unload the window.
+  virtual void OpenPath(const Text& path) = 0;
+  virtual void Close() = 0;
+};
+
+}  // namespace fandrel

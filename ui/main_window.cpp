@@ -1,0 +1,247 @@
+#include "ui/main_window.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+#include "ui/control_ids.h"
+#include "ui/key_routing.h"
+#include "ui/layout.h"
+
+namespace fandrel {
+
+namespace {
+
+// A fixed single border with the system menu and a minimise button: the size is not
+// the user's to change.
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = 0;
+
+// The dropped-down list shows this many titles at once and scrolls for the rest.
+constexpr int kVisibleResults = 12;
+
+HWND CreateControl(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text,
+                   DWORD style, DWORD exStyle, int id) {
+  // The controls overlap; clipping each to the siblings above it keeps the stacking
+  // order when they paint.
+  return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
+                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                         nullptr);
+}
+
+void Place(HWND control, const PixelRect& place) {
+  SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(SearchFunction search) : interaction_(view_, std::move(search)) {}
+
+bool MainWindow::Create(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kAppIconId));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kMainWindowClass;
+  RegisterClassExW(&windowClass);
+
+  const PixelSize first = OuterSizeAt(GetDpiForSystem());
+  if (!CreateWindowExW(kWindowExStyle, kMainWindowClass, kMainWindowCaption, kWindowStyle,
+                       CW_USEDEFAULT, CW_USEDEFAULT, first.width, first.height, nullptr, nullptr,
+                       instance, this)) {
+    return false;
+  }
+  CreateControls(instance);
+  // The window may have come up on a monitor whose DPI is not the system's.
+  ApplyDpi(GetDpiForWindow(frmMain_));
+  const PixelSize outer = OuterSizeAt(dpi_);
+  SetWindowPos(frmMain_, nullptr, 0, 0, outer.width, outer.height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Load();
+  return true;
+}
+
+void MainWindow::Show(int showCommand) {
+  ShowWindow(frmMain_, showCommand);
+  UpdateWindow(frmMain_);
+}
+
+void MainWindow::CreateControls(HINSTANCE instance) {
+  // Created in tab order. The group box holds no control of its own: group boxes do not
+  // pass their children's notifications on, so the controls are its siblings.
+  frmFrame_ =
+      CreateControl(frmMain_, instance, WC_BUTTONW, L"", WS_VISIBLE | BS_GROUPBOX, 0, kFrameId);
+  txtInput_ = CreateControl(frmMain_, instance, WC_EDITW, L"",
+                            WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kInputId);
+  // Never seen and out of the tab order: it is only the button that Esc clicks.
+  cmdCancel_ = CreateControl(frmMain_, instance, WC_BUTTONW, L"Cancel", WS_VISIBLE | BS_PUSHBUTTON,
+                             0, kCancelId);
+  cboResult_ = CreateControl(frmMain_, instance, WC_COMBOBOXW, L"",
+                             WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, kResultId);
+
+  // Stacking order from the top: the list over the text box over the button, and the
+  // frame beneath them all. The dialog manager also tabs in this order; only one
+  // control is ever a tab stop at a time, so it makes no difference there.
+  SetWindowPos(cboResult_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(txtInput_, cboResult_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(cmdCancel_, txtInput_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(frmFrame_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+  SendMessageW(cboResult_, CB_SETMINVISIBLE, kVisibleResults, 0);
+  view_.Attach(frmMain_, txtInput_, cboResult_);
+  RouteKeys(txtInput_, cboResult_, interaction_);
+}
+
+void MainWindow::ApplyDpi(UINT dpi) {
+  dpi_ = dpi;
+  const HFONT font = font_.CreateFor(dpi);
+  for (HWND control : {frmFrame_, txtInput_, cmdCancel_, cboResult_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+  font_.ReleaseOld();
+
+  const MainLayout layout = LayOutMainWindow(static_cast<int>(dpi));
+  Place(frmFrame_, layout.frame);
+  Place(txtInput_, layout.input);
+  Place(cmdCancel_, layout.cancel);
+  const PixelRect& result = layout.result;
+  PlaceResultList(
+      RECT{result.left, result.top, result.left + result.width, result.top + result.height});
+  InvalidateRect(frmMain_, nullptr, TRUE);
+}
+
+void MainWindow::PlaceResultList(const RECT& place) {
+  // A drop-down list sizes its selection field from its font; the field is made as
+  // tall as the layout wants by giving the selection the remaining height.
+  RECT field{};
+  GetWindowRect(cboResult_, &field);
+  const int selection = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, -1, 0));
+  const int frameHeight = (field.bottom - field.top) - selection;
+  const int fieldHeight = place.bottom - place.top;
+  SendMessageW(cboResult_, CB_SETITEMHEIGHT, -1, fieldHeight - frameHeight);
+  // The height given to a drop-down list's window is that of the field and the list
+  // below it together: room for the visible titles and the list's border.
+  const int entry = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, 0, 0));
+  const int droppedHeight = fieldHeight + kVisibleResults * entry + 2;
+  SetWindowPos(cboResult_, nullptr, place.left, place.top, place.right - place.left, droppedHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+PixelSize MainWindow::OuterSizeAt(UINT dpi) const {
+  const int dpiValue = static_cast<int>(dpi);
+  RECT outer{0, 0, TwipsToPixels(kClientWidthTwips, dpiValue),
+             TwipsToPixels(kClientHeightTwips, dpiValue)};
+  AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, kWindowExStyle, dpi);
+  return PixelSize{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+PixelSize MainWindow::OuterSize() const {
+  RECT outer{};
+  GetWindowRect(frmMain_, &outer);
+  return PixelSize{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void MainWindow::Load() {
+  const SavedSize saved = SaveOuterSize(OuterSize(), static_cast<int>(dpi_));
+  lngSavedHeight = saved.lngSavedHeight;
+  lngSavedWidth = saved.lngSavedWidth;
+  loaded_ = true;
+}
+
+void MainWindow::Resize() {
+  if (!loaded_) return;
+  const WindowState state = IsIconic(frmMain_)   ? WindowState::kMinimised
+                            : IsZoomed(frmMain_) ? WindowState::kMaximised
+                                                 : WindowState::kNormal;
+  const auto restore = SizeToRestore(state, OuterSize(), SavedSize{lngSavedWidth, lngSavedHeight},
+                                     static_cast<int>(dpi_));
+  if (restore) {
+    SetWindowPos(frmMain_, nullptr, 0, 0, restore->width, restore->height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* window =
+        static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    window->frmMain_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  }
+  auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
+  return window->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      Resize();
+      return 0;
+
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        view_.RememberFocus();
+      } else if (!HIWORD(wParam)) {
+        view_.RestoreFocus();
+      }
+      return 0;
+
+    case WM_SETFOCUS:
+      view_.RestoreFocus();
+      return 0;
+
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kCancelId && HIWORD(wParam) == BN_CLICKED) {
+        interaction_.OnCancelClick();
+        return 0;
+      }
+      break;
+
+    case WM_GETDPISCALEDSIZE: {
+      // Moving to a monitor of another DPI: the client area keeps its size in twips.
+      // The caption and borders are the system's and do not grow exactly in proportion,
+      // so the outer size is worked out afresh rather than scaled.
+      const PixelSize outer = OuterSizeAt(static_cast<UINT>(wParam));
+      *reinterpret_cast<SIZE*>(lParam) = SIZE{outer.width, outer.height};
+      return TRUE;
+    }
+
+    case WM_DPICHANGED: {
+      // lngSavedHeight and lngSavedWidth are in twips, which do not depend on the DPI,
+      // but they include the caption and borders, which the system draws a little
+      // larger or smaller than in proportion. So the window is laid out at the new DPI
+      // from its client area and saves its outer size again, just as when it loaded:
+      // the window looks the same at 150% as at 100%, and the resize rule then keeps
+      // this size.
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      ApplyDpi(HIWORD(wParam));
+      const PixelSize outer = OuterSizeAt(dpi_);
+      const SavedSize saved = SaveOuterSize(outer, static_cast<int>(dpi_));
+      lngSavedHeight = saved.lngSavedHeight;
+      lngSavedWidth = saved.lngSavedWidth;
+      SetWindowPos(frmMain_, nullptr, suggested->left, suggested->top, outer.width, outer.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+
+    case WM_NCDESTROY: {
+      const HWND window = frmMain_;
+      frmMain_ = nullptr;
+      loaded_ = false;
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
+  }
+  return DefWindowProcW(frmMain_, message, wParam, lParam);
+}
+
+}  // namespace fandrel

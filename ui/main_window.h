@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/control_view.h"
+#include "ui/fixed_size.h"
+#include "ui/message_font.h"
+#include "ui/search_interaction.h"
+
+namespace fandrel {
+
+// frmMain: the program's only window. It holds the controls, the outer size it keeps
+// (lngSavedHeight, lngSavedWidth, in twips) and, through the interaction rules, the
+// path lists strMatches and strDistinct.
+class MainWindow {
+ public:
+  explicit MainWindow(SearchFunction search = SearchSystemFavorites);
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates and loads the window with its controls, where the system puts new windows.
+  // False if the system refused to create it.
+  bool Create(HINSTANCE instance);
+  void Show(int showCommand);
+
+  // The window while it exists; null once it has been unloaded.
+  HWND Handle() const { return frmMain_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void CreateControls(HINSTANCE instance);
+  void ApplyDpi(UINT dpi);
+  void PlaceResultList(const RECT& place);
+  PixelSize OuterSizeAt(UINT dpi) const;
+  PixelSize OuterSize() const;
+  void Load();
+  void Resize();
+
+  HWND frmMain_ = nullptr;
+  HWND frmFrame_ = nullptr;
+  HWND txtInput_ = nullptr;
+  HWND cmdCancel_ = nullptr;
+  HWND cboResult_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  bool loaded_ = false;
+  int lngSavedHeight = 0;
+  int lngSavedWidth = 0;
+  MessageFont font_;
+  ControlView view_;
+  SearchInteraction interaction_;
+};
+
+}  // namespace fandrel

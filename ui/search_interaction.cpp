@@ -1,0 +1,78 @@
+#include "ui/search_interaction.h"
+
+#include <utility>
+
+#include "search/title_key.h"
+
+namespace fandrel {
+
+Outcome SearchSystemFavorites(const Text& fragment, PathList& strMatches, PathList& strDistinct) {
+  return SearchFavorites(fragment, strMatches, strDistinct);
+}
+
+SearchInteraction::SearchInteraction(MainView& view, SearchFunction search)
+    : view_(view), search_(std::move(search)) {}
+
+void SearchInteraction::OnInputKeyPress(char16_t code) {
+  if (code != kEnterKey) return;
+  const Text fragment = view_.InputText();
+  if (fragment.empty()) return;
+  PresentOutcome(search_(fragment, strMatches, strDistinct));
+}
+
+void SearchInteraction::PresentOutcome(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kNone:
+      view_.SetInputText(Text());
+      view_.FocusInput();
+      break;
+    case Outcome::kOne:
+      if (!strDistinct.empty()) OpenFavorite(strDistinct.front());
+      view_.SetInputText(Text());
+      view_.FocusInput();
+      break;
+    case Outcome::kSeveral: {
+      // Emptied in one step rather than entry by entry from the top: with tens of
+      // thousands of entries, removing the first one each time costs quadratic time.
+      view_.ClearResults();
+      PathList keys;
+      keys.reserve(strDistinct.size());
+      for (const Text& path : strDistinct) keys.push_back(GetTitleKey(path));
+      view_.AppendResults(keys);
+      view_.SetInputTabStop(false);
+      view_.SetResultVisible(true);
+      view_.SetResultSelection(0);
+      view_.FocusResult();
+      break;
+    }
+  }
+}
+
+void SearchInteraction::OnResultKeyPress(char16_t code) {
+  if (code != kEnterKey) return;
+  const int position = view_.ResultSelection();
+  // With nothing selected there is nothing to open; the list stays so that the user
+  // can pick an entry.
+  if (position < 0 || static_cast<size_t>(position) >= strDistinct.size()) return;
+  OpenFavorite(strDistinct[static_cast<size_t>(position)]);
+  ReturnToInput();
+}
+
+void SearchInteraction::OnCancelClick() {
+  if (view_.ResultVisible()) {
+    ReturnToInput();
+  } else {
+    view_.Close();
+  }
+}
+
+void SearchInteraction::ReturnToInput() {
+  view_.SetInputText(Text());
+  view_.SetResultVisible(false);
+  view_.SetInputTabStop(true);
+  view_.FocusInput();
+}
+
+void SearchInteraction::OpenFavorite(const Text& path) { view_.OpenPath(path); }
+
+}  // namespace fandrel

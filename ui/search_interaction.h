@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/text.h"
+#include "search/favorites_search.h"
+#include "ui/main_view.h"
+
+namespace fandrel {
+
+// The search as the window calls it; tests put a search of their own here.
+using SearchFunction =
+    std::function<Outcome(const Text& fragment, PathList& strMatches, PathList& strDistinct)>;
+
+Outcome SearchSystemFavorites(const Text& fragment, PathList& strMatches, PathList& strDistinct);
+
+inline constexpr char16_t kEnterKey = 13;
+
+// The two modes of the main window and what Enter and Esc do in them. The mode lives
+// only in the controls: the list showing means choice mode. This object also holds the
+// window's two path lists, which outlive each search because Enter in the list reads
+// strDistinct again.
+class SearchInteraction {
+ public:
+  explicit SearchInteraction(MainView& view, SearchFunction search = SearchSystemFavorites);
+
+  // Key-press handlers: `code` is the character of the key, 13 for Enter. They never
+  // consume the key; the control handles it as usual afterwards.
+  void OnInputKeyPress(char16_t code);
+  void OnResultKeyPress(char16_t code);
+
+  // The hidden cancel button, which Esc clicks: back to input mode from the list, or
+  // close the window from the text box.
+  void OnCancelClick();
+
+  void PresentOutcome(Outcome outcome);
+  void ReturnToInput();
+  void OpenFavorite(const Text& path);
+
+  const PathList& Matches() const { return strMatches; }
+  const PathList& Distinct() const { return strDistinct; }
+
+ private:
+  MainView& view_;
+  SearchFunction search_;
+  PathList strMatches;
+  PathList strDistinct;
+};
+
+}  // namespace fandrel
