@@ -19,18 +19,19 @@ std::wstring ReadShellFoldersValue() {
       ERROR_SUCCESS) {
     return {};
   }
+  // Asking for REG_SZ alone also takes a REG_EXPAND_SZ value, expanded.
+  constexpr DWORD kFlags = RRF_RT_REG_SZ;
   std::wstring value;
   DWORD bytes = 0;
-  LSTATUS status = ERROR_MORE_DATA;
-  // The value may grow between the size query and the read; ask again until it fits.
-  for (int attempt = 0; attempt < 4 && status == ERROR_MORE_DATA; ++attempt) {
-    status = RegGetValueW(key, nullptr, L"Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr,
-                          nullptr, &bytes);
-    if (status != ERROR_SUCCESS) break;
+  LSTATUS status = RegGetValueW(key, nullptr, L"Favorites", kFlags, nullptr, nullptr, &bytes);
+  // The value may grow between the size query and the read, and an expanded value may
+  // need more room than the stored one: read again with the size the failed read gave.
+  for (int attempt = 0; attempt < 8 && (status == ERROR_SUCCESS || status == ERROR_MORE_DATA);
+       ++attempt) {
     value.assign(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    status = RegGetValueW(key, nullptr, L"Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr,
-                          value.data(), &bytes);
+    status = RegGetValueW(key, nullptr, L"Favorites", kFlags, nullptr, value.data(), &bytes);
+    if (status != ERROR_MORE_DATA) break;
   }
   RegCloseKey(key);
   if (status != ERROR_SUCCESS) return {};

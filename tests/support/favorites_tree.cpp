@@ -80,28 +80,60 @@ bool RunUnixTool(const wchar_t* tool, const wchar_t* option, std::initializer_li
 }
 #endif
 
-void MakeWritable(const fs::path& root) {
-  // A read-only folder could not be emptied; give write permission back first.
+#ifdef _WIN32
+// Removes a tree without ever entering a linked folder: the link goes, its target stays.
+// (The standard library's removal cannot tell such links on this system.)
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      const DWORD attributes = data.dwFileAttributes;
+      if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        RemoveTree(path);
+      } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveDirectoryW(path.c_str());
+      } else {
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+#else
+void RemoveTree(const fs::path& root) {
   std::error_code ignored;
+  // A folder its owner may not write could not be emptied; give the permission back.
   for (auto it = fs::recursive_directory_iterator(root, ignored);
        it != fs::recursive_directory_iterator(); it.increment(ignored)) {
     if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-#ifdef _WIN32
-      SetFileAttributesW(it->path().c_str(), FILE_ATTRIBUTE_DIRECTORY);
-#endif
     }
   }
+  fs::remove_all(root, ignored);
 }
+#endif
 
 }  // namespace
 
 FavoritesTree::FavoritesTree() : root_(FreshFolder()) {}
 
 FavoritesTree::~FavoritesTree() {
-  MakeWritable(root_);
-  std::error_code ignored;
-  fs::remove_all(root_, ignored);
+#ifdef _WIN32
+  // Wine's removal of a folder follows its Unix links, so there the Unix tool does it.
+  const std::wstring root = root_.wstring();
+  const bool removedByUnix = UnixPathUnderWine(root_) && RunUnixTool(L"rm", L"-rf", {root_}, [&] {
+                               return GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES;
+                             });
+  if (!removedByUnix) RemoveTree(L"\\\\?\\" + root);
+#else
+  RemoveTree(root_);
+#endif
 }
 
 Text FavoritesTree::Root() const {
@@ -123,17 +155,20 @@ void FavoritesTree::AddFile(TextView relative) {
 void FavoritesTree::AddFolder(TextView relative) { fs::create_directories(FsPath(relative)); }
 
 bool FavoritesTree::AddFolderLink(TextView relative, TextView target) {
-  std::error_code error;
-  fs::create_directory_symlink(FsPath(target), FsPath(relative), error);
+  const fs::path link = FsPath(relative);
 #ifdef _WIN32
-  if (error || !fs::exists(FsPath(relative))) {
-    fs::remove(FsPath(relative), error);
-    const fs::path link = FsPath(relative);
+  if (UnixPathUnderWine(link.parent_path())) {
     return RunUnixTool(L"ln", L"-s", {FsPath(target), link},
-                       [&] { return fs::is_symlink(link, error); });
+                       [&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; });
   }
-#endif
+  return CreateSymbolicLinkW(
+             link.c_str(), FsPath(target).c_str(),
+             SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+#else
+  std::error_code error;
+  fs::create_directory_symlink(FsPath(target), link, error);
   return !error;
+#endif
 }
 
 void FavoritesTree::MarkHidden(TextView relative) {
