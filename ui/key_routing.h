@@ -10,6 +10,23 @@ namespace fandrel {
 // The window's message loop runs every message through IsDialogMessage, which would
 // turn Enter into the default button's IDOK and never let either control see it; both
 // controls therefore ask for Enter themselves.
-void RouteKeys(HWND input, HWND result, SearchInteraction& interaction);
+class KeyRouting {
+ public:
+  KeyRouting() = default;
+  KeyRouting(const KeyRouting&) = delete;
+  KeyRouting& operator=(const KeyRouting&) = delete;
+
+  // Must outlive both controls.
+  void Attach(HWND input, HWND result, SearchInteraction& interaction);
+
+  struct Route {
+    WNDPROC original = nullptr;
+    SearchInteraction* interaction = nullptr;
+  };
+
+ private:
+  Route input_;
+  Route result_;
+};
 
 }  // namespace fandrel

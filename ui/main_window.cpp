@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "ui/control_ids.h"
-#include "ui/key_routing.h"
 #include "ui/layout.h"
 
 namespace fandrel {
@@ -38,6 +37,11 @@ void Place(HWND control, const PixelRect& place) {
 }  // namespace
 
 MainWindow::MainWindow(SearchFunction search) : interaction_(view_, std::move(search)) {}
+
+MainWindow::~MainWindow() {
+  // The controls call back into this object until they are gone.
+  if (frmMain_) DestroyWindow(frmMain_);
+}
 
 bool MainWindow::Create(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
@@ -94,7 +98,7 @@ void MainWindow::CreateControls(HINSTANCE instance) {
 
   SendMessageW(cboResult_, CB_SETMINVISIBLE, kVisibleResults, 0);
   view_.Attach(frmMain_, txtInput_, cboResult_);
-  RouteKeys(txtInput_, cboResult_, interaction_);
+  keyRouting_.Attach(txtInput_, cboResult_, interaction_);
 }
 
 void MainWindow::ApplyDpi(UINT dpi) {
@@ -116,20 +120,29 @@ void MainWindow::ApplyDpi(UINT dpi) {
 }
 
 void MainWindow::PlaceResultList(const RECT& place) {
-  // A drop-down list sizes its selection field from its font; the field is made as
-  // tall as the layout wants by giving the selection the remaining height.
-  RECT field{};
-  GetWindowRect(cboResult_, &field);
-  const int selection = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, -1, 0));
-  const int frameHeight = (field.bottom - field.top) - selection;
+  // The window of a drop-down list spans its selection field and the list below it
+  // together. The field sizes itself from the font: it is made as tall as the layout
+  // wants by giving its selection the height the field's border leaves.
   const int fieldHeight = place.bottom - place.top;
-  SendMessageW(cboResult_, CB_SETITEMHEIGHT, -1, fieldHeight - frameHeight);
-  // The height given to a drop-down list's window is that of the field and the list
-  // below it together: room for the visible titles and the list's border.
-  const int entry = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, 0, 0));
-  const int droppedHeight = fieldHeight + kVisibleResults * entry + 2;
-  SetWindowPos(cboResult_, nullptr, place.left, place.top, place.right - place.left, droppedHeight,
+  const int width = place.right - place.left;
+  SetWindowPos(cboResult_, nullptr, place.left, place.top, width, fieldHeight,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  // The field's height is checked after the change rather than trusted, since not every
+  // version of the control reports the selection's height exactly as it was set.
+  const auto fieldNow = [this] {
+    RECT field{};
+    GetWindowRect(cboResult_, &field);
+    return static_cast<int>(field.bottom - field.top);
+  };
+  int selection = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, -1, 0));
+  for (int attempt = 0; attempt < 2 && fieldNow() != fieldHeight; ++attempt) {
+    selection += fieldHeight - fieldNow();
+    SendMessageW(cboResult_, CB_SETITEMHEIGHT, -1, selection);
+  }
+  // Room for the visible titles and the list's own border.
+  const int entry = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, 0, 0));
+  SetWindowPos(cboResult_, nullptr, place.left, place.top, width,
+               fieldHeight + kVisibleResults * entry + 2, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 PixelSize MainWindow::OuterSizeAt(UINT dpi) const {

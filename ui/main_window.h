@@ -4,6 +4,7 @@
 
 #include "ui/control_view.h"
 #include "ui/fixed_size.h"
+#include "ui/key_routing.h"
 #include "ui/message_font.h"
 #include "ui/search_interaction.h"
 
@@ -17,6 +18,7 @@ class MainWindow {
   explicit MainWindow(SearchFunction search = SearchSystemFavorites);
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow();
 
   // Creates and loads the window with its controls, where the system puts new windows.
   // False if the system refused to create it.
@@ -50,6 +52,7 @@ class MainWindow {
   MessageFont font_;
   ControlView view_;
   SearchInteraction interaction_;
+  KeyRouting keyRouting_;
 };
 
 }  // namespace fandrel
