@@ -1,0 +1,147 @@
+# Shell helpers shared by scripts/run, scripts/test and tests/e2e: packages, a virtual
+# display, throwaway Wine prefixes. Source it from bash; it sets no options of its own.
+#
+#   fandrel_install_missing [PKG...]  install (apt-get) only the packages dpkg lacks;
+#                                     with no argument, everything the project needs
+#   fandrel_start_xvfb [WxHxD]        start Xvfb on a free display; exports DISPLAY and
+#                                     FANDREL_XVFB_PID
+#   fandrel_stop_xvfb                 stop that Xvfb
+#   fandrel_use_prefix DIR            export WINEPREFIX=DIR and Wine's quiet settings
+#   fandrel_make_prefix DIR           a fresh prefix in DIR (wineboot -i), then as above
+#   fandrel_wine ARGS...              wine ARGS, without the "wine32 is missing" noise
+#   fandrel_reg_add KEY VALUE TYPE DATA   one registry value (wine reg add ... /f)
+#   fandrel_reg_default KEY DATA      the default (unnamed) string value of a key
+#   fandrel_windows_path PATH         the Wine path (Z:\...) of an absolute Unix path
+#   fandrel_point_shortcuts_at EXE    the shell's "open" of .url files runs EXE "%1"
+#   fandrel_set_dpi DPI               LogPixels for the prefix, then restarts wineserver
+#   fandrel_set_favorites WINPATH     the Favorites location the program reads
+#   fandrel_stop_wine                 kill the prefix's wineserver and wait for it
+#   fandrel_find_exe BUILD_DIR        print the path of fandrel.exe in a build folder
+#   fandrel_wait_for SECONDS CMD...   run CMD every 0.2 s until it succeeds (or fail)
+#   fandrel_log MESSAGE...            print a progress line on stderr
+
+FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools
+  googletest wine wine64 xvfb xdotool imagemagick fonts-wine)
+
+fandrel_log() { printf '%s\n' "$*" >&2; }
+
+fandrel_install_missing() {
+  local wanted=("$@") missing=() pkg
+  [ ${#wanted[@]} -gt 0 ] || wanted=("${FANDREL_PACKAGES[@]}")
+  for pkg in "${wanted[@]}"; do
+    dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  fandrel_log "Installing ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+fandrel_wait_for() {
+  local seconds=$1 i
+  shift
+  for ((i = 0; i < seconds * 5; i++)); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+fandrel_start_xvfb() {
+  local screen=${1:-1280x1024x24} fifo
+  fifo=$(mktemp -u /tmp/fandrel-xvfb.XXXXXX)
+  mkfifo "$fifo" || return 1
+  # -displayfd makes Xvfb pick a free display itself and write its number once it is
+  # ready to take clients, so there is no race with other X servers on the machine.
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  FANDREL_XVFB_PID=$!
+  local display=""
+  read -r -t 20 display <"$fifo"
+  rm -f "$fifo"
+  if [ -z "$display" ]; then
+    fandrel_log "Xvfb did not start"
+    kill "$FANDREL_XVFB_PID" 2>/dev/null
+    FANDREL_XVFB_PID=""
+    return 1
+  fi
+  export DISPLAY=":$display" FANDREL_XVFB_PID
+}
+
+fandrel_stop_xvfb() {
+  if [ -n "${FANDREL_XVFB_PID:-}" ]; then
+    kill "$FANDREL_XVFB_PID" 2>/dev/null
+    wait "$FANDREL_XVFB_PID" 2>/dev/null
+    FANDREL_XVFB_PID=""
+  fi
+}
+
+fandrel_use_prefix() {
+  mkdir -p "$1"
+  WINEPREFIX=$(cd "$1" && pwd)
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+}
+
+# Wine prints a note about its missing 32-bit half on every start; it is noise here.
+fandrel_wine() {
+  wine "$@" 2> >(grep -v -E 'wine32 is missing|multiarch needs|dpkg --add-architecture|apt-get install wine32|^$' >&2)
+}
+
+fandrel_make_prefix() {
+  rm -rf "$1"
+  fandrel_use_prefix "$1"
+  timeout 180 wineboot -i >/dev/null 2>&1
+  timeout 60 wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ]
+}
+
+fandrel_reg_add() {
+  timeout 60 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1
+}
+
+fandrel_reg_default() {
+  timeout 60 wine reg add "$1" /ve /d "$2" /f >/dev/null 2>&1
+}
+
+fandrel_windows_path() {
+  local path=$1
+  printf 'Z:%s\n' "${path//\//\\}"
+}
+
+# Wine reads file associations from HKCR only (not HKCU\Software\Classes). Without a
+# DDE entry the shell runs the command line directly.
+fandrel_point_shortcuts_at() {
+  fandrel_reg_default 'HKCR\.url' InternetShortcut &&
+    fandrel_reg_default 'HKCR\InternetShortcut\shell\open\command' \
+      "\"$(fandrel_windows_path "$1")\" \"%1\"" &&
+    { timeout 60 wine reg delete 'HKCR\InternetShortcut\shell\open\ddeexec' /f >/dev/null 2>&1 || true; }
+}
+
+fandrel_set_dpi() {
+  fandrel_reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$1" &&
+    fandrel_stop_wine
+}
+
+fandrel_set_favorites() {
+  fandrel_reg_add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' \
+    Favorites REG_SZ "$1"
+}
+
+fandrel_stop_wine() {
+  [ -n "${WINEPREFIX:-}" ] || return 0
+  wineserver -k 2>/dev/null
+  timeout 30 wineserver -w 2>/dev/null
+  return 0
+}
+
+fandrel_find_exe() {
+  local candidate
+  for candidate in "$1/fandrel.exe" "$1/app/fandrel.exe" "$1/bin/fandrel.exe"; do
+    if [ -f "$candidate" ]; then
+      printf '%s\n' "$candidate"
+      return 0
+    fi
+  done
+  return 1
+}
