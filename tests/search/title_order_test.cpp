@@ -1,6 +1,8 @@
 // Title keys, their order, and which of several equal titles the user gets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 
 #include "search/distinct_titles.h"

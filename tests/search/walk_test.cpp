@@ -1,6 +1,8 @@
 // The walk and the matching rule, over folders whose order and faults the test decides.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 
 #include "search/favorites_search.h"
