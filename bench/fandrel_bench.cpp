@@ -259,10 +259,22 @@ int MakeTree(const std::string& root, long entries, std::uint32_t seed) {
   return 0;
 }
 
+// One search, repeated: for profiling.
+int Repeat(const std::string& root, const char* fragment, int repetitions) {
+  std::vector<double> times;
+  std::size_t matches = 0;
+  for (int r = 0; r < repetitions; ++r) {
+    times.push_back(MillisecondsOf([&] { matches = Search(root, fragment); }));
+  }
+  std::printf("%zu matches, median %.1f ms\n", matches, Median(times));
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: fandrel_bench tree DIR ENTRIES SEED\n"
-               "       fandrel_bench run SMALL_DIR LARGE_DIR REPETITIONS\n");
+               "       fandrel_bench run SMALL_DIR LARGE_DIR REPETITIONS\n"
+               "       fandrel_bench search DIR FRAGMENT REPETITIONS\n");
   return 2;
 }
 
@@ -276,6 +288,9 @@ int main(int argc, char** argv) {
   }
   if (argc == 5 && std::strcmp(argv[1], "run") == 0) {
     return Run(argv[2], argv[3], std::max(1, std::atoi(argv[4])));
+  }
+  if (argc == 5 && std::strcmp(argv[1], "search") == 0) {
+    return Repeat(argv[2], argv[3], std::max(1, std::atoi(argv[4])));
   }
   return Usage();
 }

@@ -1,5 +1,7 @@
 #include "search/sort_by_title.h"
 
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "search/title_key.h"
@@ -16,37 +18,109 @@ std::ptrdiff_t Middle(std::ptrdiff_t lo, std::ptrdiff_t hi) {
   return mid;
 }
 
-}  // namespace
+// Ordinal order on UTF-16 code units, a prefix first. Titles often share long beginnings
+// (a site's name), so equal stretches are skipped four code units at a time; the first
+// unequal unit is then compared on its own, which keeps the order independent of the
+// machine's byte order.
+bool KeyLess(TextView a, TextView b) {
+  const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+  std::size_t k = 0;
+  for (; k + 4 <= common; k += 4) {
+    std::uint64_t x;
+    std::uint64_t y;
+    std::memcpy(&x, a.data() + k, sizeof x);
+    std::memcpy(&y, b.data() + k, sizeof y);
+    if (x != y) break;
+  }
+  for (; k < common; ++k) {
+    if (a[k] != b[k]) return a[k] < b[k];
+  }
+  return a.size() < b.size();
+}
 
-void SortByKeys(std::vector<Text>& keys, PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi) {
+// The quicksort proper, on positions: order[k] is the position (in the caller's lists)
+// of the path that belongs at k. Moving positions instead of strings makes each exchange
+// cheap; the exchanges are exactly the ones the partition makes on the lists.
+void SortOrder(const std::vector<TextView>& keys, std::vector<std::size_t>& order,
+               std::ptrdiff_t lo, std::ptrdiff_t hi) {
+  auto keyAt = [&](std::ptrdiff_t k) { return keys[order[static_cast<std::size_t>(k)]]; };
   // The two parts of a partition are disjoint, so sorting the smaller one by recursion
   // and the larger one in this loop gives the same result as sorting both by recursion,
   // with a stack no deeper than log2(n).
   while (lo < hi) {
     std::ptrdiff_t i = lo;
     std::ptrdiff_t j = hi;
-    const Text pivot = keys[static_cast<std::size_t>(Middle(lo, hi))];
+    const TextView pivot = keyAt(Middle(lo, hi));
     while (i <= j) {
-      while (keys[static_cast<std::size_t>(i)] < pivot && i < hi) ++i;
-      while (pivot < keys[static_cast<std::size_t>(j)] && j > lo) --j;
+      while (KeyLess(keyAt(i), pivot) && i < hi) ++i;
+      while (KeyLess(pivot, keyAt(j)) && j > lo) --j;
       if (i <= j) {
         // Equal keys stop both scans and are exchanged too; that is what makes the
         // later of two equal titles come first.
-        std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)]);
-        std::swap(paths[static_cast<std::size_t>(i)], paths[static_cast<std::size_t>(j)]);
+        std::swap(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(j)]);
         ++i;
         --j;
       }
     }
     const bool leftIsSmaller = (j - lo) < (hi - i);
     if (leftIsSmaller) {
-      if (lo < j) SortByKeys(keys, paths, lo, j);
+      if (lo < j) SortOrder(keys, order, lo, j);
       lo = i;
     } else {
-      if (i < hi) SortByKeys(keys, paths, i, hi);
+      if (i < hi) SortOrder(keys, order, i, hi);
       hi = j;
     }
   }
+}
+
+std::vector<std::size_t> Identity(std::size_t size) {
+  std::vector<std::size_t> order(size);
+  for (std::size_t k = 0; k < size; ++k) order[k] = k;
+  return order;
+}
+
+// Puts keys[order[k]] and paths[order[k]] at k, following each cycle of the permutation
+// so that every string is moved once and nothing is copied.
+template <typename Key>
+void ApplyOrder(std::vector<std::size_t>& order, std::vector<Key>& keys, PathList& paths,
+                std::size_t lo, std::size_t hi) {
+  for (std::size_t start = lo; start <= hi; ++start) {
+    if (order[start] == start) continue;
+    Key heldKey = std::move(keys[start]);
+    Text heldPath = std::move(paths[start]);
+    std::size_t k = start;
+    for (;;) {
+      const std::size_t from = order[k];
+      order[k] = k;  // in place now
+      if (from == start) {
+        keys[k] = std::move(heldKey);
+        paths[k] = std::move(heldPath);
+        break;
+      }
+      keys[k] = std::move(keys[from]);
+      paths[k] = std::move(paths[from]);
+      k = from;
+    }
+  }
+}
+
+}  // namespace
+
+void SortByKeys(std::vector<Text>& keys, PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi) {
+  if (lo >= hi) return;
+  std::vector<TextView> views(keys.begin(), keys.end());
+  std::vector<std::size_t> order = Identity(keys.size());
+  SortOrder(views, order, lo, hi);
+  views = {};  // they point into strings that are about to move
+  ApplyOrder(order, keys, paths, static_cast<std::size_t>(lo), static_cast<std::size_t>(hi));
+}
+
+void SortByKeyViews(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo,
+                    std::ptrdiff_t hi) {
+  if (lo >= hi) return;
+  std::vector<std::size_t> order = Identity(keys.size());
+  SortOrder(keys, order, lo, hi);
+  ApplyOrder(order, keys, paths, static_cast<std::size_t>(lo), static_cast<std::size_t>(hi));
 }
 
 void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi) {

@@ -37,13 +37,15 @@ class PosixFolderReader final : public FolderReader {
     DIR* dir = opendir(ToFileName(folder).c_str());
     if (dir == nullptr) return;
     const int fd = dirfd(dir);
+    Text converted;  // one buffer for every name of the folder
     while (const dirent* entry = readdir(dir)) {
       const std::string_view name = entry->d_name;
       const bool dots = name == "." || name == "..";
       if (!dots && name.front() == '.') continue;  // hidden
       const std::uint32_t attributes =
           dots ? kAttributeDirectory : AttributesAt(fd, entry->d_name, entry->d_type);
-      visit(FromFileName(name), attributes);
+      AssignFromFileName(name, converted);
+      visit(converted, attributes);
     }
     closedir(dir);
   }

@@ -62,9 +62,13 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
-Text FromFileName(std::string_view bytes) {
-  Text out;
-  out.reserve(bytes.size());
+void AssignFromFileName(std::string_view bytes, Text& out) {
+  out.clear();
+  // Most names are ASCII from start to end; those bytes are their own code units.
+  std::size_t ascii = 0;
+  while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+  out.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(ascii));
+  bytes.remove_prefix(ascii);
   while (!bytes.empty()) {
     char32_t c = 0;
     std::size_t used = DecodeOne(bytes, c);
@@ -75,6 +79,12 @@ Text FromFileName(std::string_view bytes) {
     AppendCodePoint(out, c);
     bytes.remove_prefix(used);
   }
+}
+
+Text FromFileName(std::string_view bytes) {
+  Text out;
+  out.reserve(bytes.size());
+  AssignFromFileName(bytes, out);
   return out;
 }
 
