@@ -12,9 +12,9 @@ namespace fandrel {
 namespace {
 
 // A fixed single border with the system menu and a minimise button: the size is not
-// the user's to change.
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// the user's to change. Not WS_CLIPCHILDREN: a group box paints only its outline, so the
+// window itself must paint the background the frame encloses.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWindowExStyle = 0;
 
 // The dropped-down list shows this many titles at once and scrolls for the rest.
