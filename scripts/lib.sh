@@ -7,7 +7,8 @@
 #                                     FANDREL_XVFB_PID
 #   fandrel_stop_xvfb                 stop that Xvfb
 #   fandrel_use_prefix DIR            export WINEPREFIX=DIR and Wine's quiet settings
-#   fandrel_make_prefix DIR           a fresh prefix in DIR (wineboot -i), then as above
+#   fandrel_make_prefix DIR           a fresh prefix in DIR (wineboot -i) with Wine's
+#                                     own fonts, then as above
 #   fandrel_wine ARGS...              wine ARGS, without the "wine32 is missing" noise
 #   fandrel_reg_add KEY VALUE TYPE DATA   one registry value (wine reg add ... /f)
 #   fandrel_reg_default KEY DATA      the default (unnamed) string value of a key
@@ -19,6 +20,8 @@
 #   fandrel_find_exe BUILD_DIR        print the path of fandrel.exe in a build folder
 #   fandrel_wait_for SECONDS CMD...   run CMD every 0.2 s until it succeeds (or fail)
 #   fandrel_log MESSAGE...            print a progress line on stderr
+#   fandrel_screenshot EXE OUT STEP...    EXE on a Wine virtual desktop, keys played
+#                                     with xdotool, the window saved as the PNG OUT
 
 FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools
   googletest wine wine64 xvfb xdotool imagemagick fonts-wine)
@@ -93,7 +96,15 @@ fandrel_make_prefix() {
   fandrel_use_prefix "$1"
   timeout 180 wineboot -i >/dev/null 2>&1
   timeout 60 wineserver -w
-  [ -f "$WINEPREFIX/system.reg" ]
+  [ -f "$WINEPREFIX/system.reg" ] || return 1
+  # Debian's Wine does not find the TrueType fonts of fonts-wine by itself: without
+  # them dialogs fall back to another face and the caption buttons (Marlett) show as
+  # letters. Wine does load every font in the prefix's Fonts folder.
+  local fonts=/usr/share/wine/fonts
+  if [ -d "$fonts" ]; then
+    cp -n "$fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+  fi
+  return 0
 }
 
 fandrel_reg_add() {
@@ -144,4 +155,46 @@ fandrel_find_exe() {
     fi
   done
   return 1
+}
+
+# fandrel_screenshot EXE OUT [STEP...]
+#   Runs EXE on a Wine virtual desktop (so its caption bar is drawn), plays the steps
+#   on it with xdotool, saves the desktop cropped to the window as the PNG OUT, then
+#   ends the program. Steps: "type:TEXT", "key:KEYS" (xdotool key names), "sleep:SECONDS".
+#   Needs DISPLAY and WINEPREFIX; the desktop is 640 x 360, large enough for the window
+#   at 150% with its list dropped down.
+fandrel_screenshot() {
+  local exe=$1 out=$2 desktop="" step
+  shift 2
+  wine explorer /desktop=fandrelshot,640x360 "$(fandrel_windows_path "$exe")" >/dev/null 2>&1 &
+  local pid=$!
+  fandrel_wait_for 30 eval 'desktop=$(xdotool search --name "^fandrelshot" 2>/dev/null | head -n 1); [ -n "$desktop" ]' ||
+    { fandrel_log "no Wine desktop window"; kill "$pid" 2>/dev/null; return 1; }
+  # The window is up once the desktop is no longer plain (the first start of a
+  # wineserver also starts its services and takes a while).
+  fandrel_wait_for 60 eval '[ "$(import -window "$desktop" png:- 2>/dev/null |
+    convert png:- -trim -format "%w" info: 2>/dev/null || echo 0)" -gt 100 ]' ||
+    { fandrel_log "the program's window did not appear"; kill "$pid" 2>/dev/null; return 1; }
+  sleep 1
+  # Keys reach the program only after the desktop window has the X focus and Wine has
+  # seen a second click in it (the first only wakes the desktop up): clicks into the
+  # text box of the window, which Wine puts at the desktop's top left (y 42 is inside
+  # it at 100% and at 150%). Then the pointer goes out of the way of the picture.
+  xdotool windowfocus --sync "$desktop" 2>/dev/null
+  xdotool mousemove --window "$desktop" 100 42 click 1 sleep 0.5
+  for step in "$@"; do
+    case $step in
+      type:*) xdotool type --delay 60 "${step#type:}" ;;
+      key:*) xdotool key --delay 100 "${step#key:}" ;;
+      sleep:*) sleep "${step#sleep:}" ;;
+    esac
+  done
+  sleep 1
+  local status=0
+  # Cropped to whatever differs from the plain desktop: the window and its open list.
+  import -window "$desktop" png:- 2>/dev/null | convert png:- -trim +repage -strip "$out" || status=1
+  kill "$pid" 2>/dev/null
+  wineserver -k 2>/dev/null
+  timeout 30 wineserver -w 2>/dev/null
+  return "$status"
 }
