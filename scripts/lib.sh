@@ -107,12 +107,18 @@ fandrel_make_prefix() {
   return 0
 }
 
+# A prefix's first registry write can fail while its wineserver is still starting up;
+# one more try after a pause gets through.
+fandrel_reg() {
+  timeout 60 wine reg "$@" >/dev/null 2>&1 || { sleep 1 && timeout 60 wine reg "$@" >/dev/null 2>&1; }
+}
+
 fandrel_reg_add() {
-  timeout 60 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1
+  fandrel_reg add "$1" /v "$2" /t "$3" /d "$4" /f
 }
 
 fandrel_reg_default() {
-  timeout 60 wine reg add "$1" /ve /d "$2" /f >/dev/null 2>&1
+  fandrel_reg add "$1" /ve /d "$2" /f
 }
 
 fandrel_windows_path() {

@@ -222,6 +222,40 @@ TEST_F(SeveralTitles, ASecondListReplacesEveryEntryOfTheFirst) {
   EXPECT_EQ(Utf8(tree_.WaitForOpened(1)), Utf8({wiki_[1]}));
 }
 
+TEST_F(SeveralTitles, EnterWithNoEntrySelectedOpensNothingAndTheProgramCarriesOn) {
+  Start();
+  SearchFor(L"news");
+  ASSERT_TRUE(ChoiceMode(6, "a search with six titles"));
+  // A user cannot clear the selection with the keyboard; another program can.
+  SendMessageW(Result(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  ASSERT_EQ(ListSelection(Result()), CB_ERR);
+  Press(VK_RETURN);
+  Sleep(1000);
+  EXPECT_FALSE(app_.HasExited()) << "the program ended";
+  EXPECT_TRUE(Responds(Window(), 5000));
+  EXPECT_TRUE(tree_.Opened().empty()) << "opened " << ToUtf8(tree_.Opened().front());
+}
+
+TEST_F(SeveralTitles, FocusIsWhereItWasWhenTheUserComesBack) {
+  Start();
+  SearchFor(L"news");
+  ASSERT_TRUE(ChoiceMode(6, "a search with six titles"));
+
+  // Another program comes to the front (as a browser would), then the user returns.
+  const HWND other =
+      CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                      100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(other, nullptr);
+  ASSERT_TRUE(BringToFront(other));
+  ASSERT_TRUE(BringToFront(Window()));
+  DestroyWindow(other);
+  EXPECT_TRUE(Settles([&] { return FocusOf(Window()) == Result(); }))
+      << "back in the window: " << State();
+  Press(VK_DOWN);
+  EXPECT_TRUE(Settles([&] { return ListSelection(Result()) == 1; }))
+      << "Down did not reach the list: " << State();
+}
+
 TEST_F(Search, EscInTheTextBoxEndsTheProgram) {
   Start();
   Press(VK_ESCAPE);

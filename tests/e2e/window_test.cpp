@@ -42,6 +42,8 @@ class MainWindow : public testing::Test {
 TEST_F(MainWindow, StartsInInputModeWithAnEmptyFocusedTextBox) {
   const HWND window = app_.Window();
   EXPECT_EQ(ToUtf8(WindowText(window)), ToUtf8(kMainWindowCaption));
+  // Wine keeps a class's icon in the process that registered it, out of another
+  // process's reach; the screenshots show it there.
   if (!RunningOnWine()) {
     DWORD_PTR icon = 0;
     SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL2, 0, SMTO_ABORTIFHUNG, 5000, &icon);
@@ -55,10 +57,14 @@ TEST_F(MainWindow, StartsInInputModeWithAnEmptyFocusedTextBox) {
   EXPECT_EQ(WindowText(input), L"");
   EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == input; }))
       << "the focus is on " << ControlName(FocusOf(window));
-  // No font of its own would mean the bold legacy system font.
-  DWORD_PTR font = 0;
-  SendMessageTimeoutW(input, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font);
-  EXPECT_NE(font, 0u) << "txtInput uses the legacy system font";
+  // No font of its own would mean the bold legacy system font. Wine answers WM_GETFONT
+  // from another process with 0 whatever the font (its own Notepad too), so there the
+  // screenshots in docs/ show the font instead.
+  if (!RunningOnWine()) {
+    DWORD_PTR font = 0;
+    SendMessageTimeoutW(input, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 5000, &font);
+    EXPECT_NE(font, 0u) << "txtInput uses the legacy system font";
+  }
 
   ASSERT_NE(app_.Control(kFrameId), nullptr);
   EXPECT_TRUE(IsWindowVisible(app_.Control(kFrameId)));
