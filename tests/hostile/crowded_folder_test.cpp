@@ -13,9 +13,10 @@ using testing::FavoritesTree;
 using testing::SearchIn;
 
 TEST(CrowdedFolder, TwoHundredThousandEntriesAreAllFound) {
-  // Wine makes each file through its server, some fifty times slower than Linux does:
-  // there a tenth of the entries keeps the test to seconds and still fills the folder far
-  // past any buffer the listing uses.
+  // Under Wine the entries are made from the Unix side, as new files, and the Win32
+  // listing of a folder costs far more per entry than Linux's: there a tenth of the
+  // entries keeps the test to seconds and still fills the folder far past any buffer
+  // the listing uses.
   const int count = testing::RunningUnderWine() ? 20000 : 200000;
   FavoritesTree tree;
   tree.AddFolder(u"Crowded");

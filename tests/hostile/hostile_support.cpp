@@ -36,10 +36,68 @@ void CreateEmptyFile(const std::wstring& path) {
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
 }
 
+bool Exists(const std::wstring& longForm) {
+  return GetFileAttributesW(longForm.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Under Wine, every new name is looked up against every name of its folder regardless
+// of case, so a folder of thousands of new entries, or a chain of a thousand folders,
+// takes minutes through the Windows calls. A shell on the Unix side makes the same
+// entries in a moment. Wine gives a Unix program no handle to wait on, so this polls
+// for `last`, the entry the script makes last. False when there is no Wine.
+bool RunUnixShell(const std::string& script, const std::wstring& last) {
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (toUnix == nullptr) return false;
+  std::wstring command = L"Z:\\bin\\sh -c \"";
+  command.append(script.begin(), script.end());  // ASCII, without double quotes
+  command += L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  for (int wait = 0; wait < 2400 && !Exists(last); ++wait) Sleep(25);
+  return Exists(last);
+}
+
+// The Unix path of an existing Windows one; empty without Wine.
+std::string UnixPath(const std::filesystem::path& path) {
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (toUnix == nullptr) return {};
+  char* unixPath = toUnix(path.c_str());
+  if (unixPath == nullptr) return {};
+  std::string result = unixPath;
+  HeapFree(GetProcessHeap(), 0, unixPath);
+  return result;
+}
+
+std::string Ascii(TextView text) { return std::string(text.begin(), text.end()); }
+
+// A place in the tree as the Unix shell sees it, in single quotes; empty without Wine.
+// `relative` is written with '/' and in ASCII.
+std::string QuotedUnixPath(const FavoritesTree& tree, TextView relative) {
+  const std::string root = UnixPath(tree.FsPath(u""));
+  if (root.empty()) return {};
+  return "'" + root + (root.back() == '/' ? "" : "/") + Ascii(relative) + "'";
+}
+
 }  // namespace
 
 void AddFileAtAnyLength(const FavoritesTree& tree, TextView relative) {
   const std::wstring file = LongForm(tree.FsPath(relative));
+  const std::string unixFile = QuotedUnixPath(tree, relative);
+  if (!unixFile.empty()) {
+    const std::string unixFolder = QuotedUnixPath(tree, relative.substr(0, relative.rfind(u'/')));
+    if (RunUnixShell("mkdir -p " + unixFolder + " && : > " + unixFile, file)) return;
+  }
   // Each folder on the way, from the root down; the ones that exist already stay.
   const std::size_t start = LongForm(tree.FsPath(u"")).size();
   for (std::size_t at = start; at < file.size(); ++at) {
@@ -51,6 +109,17 @@ void AddFileAtAnyLength(const FavoritesTree& tree, TextView relative) {
 void AddNumberedFiles(const FavoritesTree& tree, TextView relative, TextView prefix,
                       TextView suffix, int count) {
   const std::wstring folder = LongForm(tree.FsPath(relative));
+  if (const std::string unixFolder = QuotedUnixPath(tree, relative); !unixFolder.empty()) {
+    // 1000000 + k less its leading 1 is k in six digits, without starting a program.
+    const std::string script = "cd " + unixFolder + " && k=0 && while [ $k -lt " +
+                               std::to_string(count) + " ]; do n=$((1000000 + k)); : > '" +
+                               Ascii(prefix) + "'${n#1}'" + Ascii(suffix) + "'; k=$((k + 1)); done";
+    wchar_t lastNumber[16];
+    std::swprintf(lastNumber, 16, L"%06d", count - 1);
+    const std::wstring last = folder + L"\\" + std::wstring(prefix.begin(), prefix.end()) +
+                              lastNumber + std::wstring(suffix.begin(), suffix.end());
+    if (RunUnixShell(script, last)) return;
+  }
   const std::wstring before(prefix.begin(), prefix.end());
   const std::wstring after(suffix.begin(), suffix.end());
   wchar_t number[16];

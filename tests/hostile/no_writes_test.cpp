@@ -6,7 +6,9 @@
 
 #include "tests/hostile/hostile_support.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,14 +28,33 @@ struct EntryState {
   bool operator==(const EntryState&) const = default;
 };
 
-// Every entry below the root, links included but not followed.
+bool IsLink(const fs::directory_entry& entry) {
+#ifdef _WIN32
+  // Wine's links are Unix ones, which the standard library here takes for folders.
+  const DWORD attributes = GetFileAttributesW(entry.path().c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+#else
+  return entry.is_symlink();
+#endif
+}
+
+// Every entry below `folder`, links included but not followed.
+void Snapshot(const fs::path& folder, std::map<fs::path, EntryState>& entries) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    if (IsLink(entry)) {
+      entries[entry.path()] = {false, 0, {}};
+    } else if (entry.is_directory()) {
+      entries[entry.path()] = {true, 0, entry.last_write_time()};
+      Snapshot(entry.path(), entries);
+    } else {
+      entries[entry.path()] = {false, entry.file_size(), entry.last_write_time()};
+    }
+  }
+}
+
 std::map<fs::path, EntryState> Snapshot(const fs::path& root) {
   std::map<fs::path, EntryState> entries;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
-    const bool folder = entry.is_directory() && !entry.is_symlink();
-    entries[entry.path()] = {folder, folder || entry.is_symlink() ? 0 : entry.file_size(),
-                             entry.is_symlink() ? fs::file_time_type{} : entry.last_write_time()};
-  }
+  Snapshot(root, entries);
   return entries;
 }
 

@@ -76,9 +76,9 @@ TEST(UnreadableFolder, IsSkippedAndTheRestIsSearched) {
   AddTreeAroundLockedFolder(tree);
   const std::wstring locked = tree.FsPath(u"Locked").wstring();
   DenyListing deny(locked);
-  // Wine stores a folder's access list but does not enforce it for the Unix user it runs
-  // as, so there the folder stays readable and this case cannot be made.
-  if (CanList(locked)) GTEST_SKIP() << "the system still lists a folder denied to its user";
+  // Wine keeps no access list that it enforces: every program runs as the one Unix user,
+  // so there the folder stays readable and this case cannot be made.
+  if (CanList(locked)) GTEST_SKIP() << "this system (Wine) still lists a folder denied to its user";
   EXPECT_EQ(KeysOf(SearchIn(tree, u"news").distinct), kReadable);
 }
 #else
