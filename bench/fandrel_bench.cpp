@@ -223,6 +223,7 @@ int Run(const std::string& small, const std::string& large, int repetitions) {
   const double idle = ChildPeakMiB([] {});
   const std::size_t largeMatches = Search(large, kMostMatchesFragment);
   const double peak = ChildPeakMiB([&] { Search(large, kMostMatchesFragment); });
+  const double fewPeak = ChildPeakMiB([&] { Search(large, kFewMatchesFragment); });
 
   const TreeResult smallResult = CompareOnTree("Small", small, repetitions);
   const TreeResult largeResult = CompareOnTree("Large", large, repetitions);
@@ -232,9 +233,9 @@ int Run(const std::string& small, const std::string& large, int repetitions) {
   SortAndDistinct(repetitions * 2 + 1, worstSort);
 
   std::printf(
-      "\nPeak memory of a search of the large tree for \"%s\" (%zu matches): %.1f MiB"
-      " (an idle child: %.1f MiB)\n",
-      kMostMatchesFragment, largeMatches, peak, idle);
+      "\nPeak memory of a search of the large tree for \"%s\" (%zu matches): %.1f MiB;"
+      " for \"%s\" (%d matches): %.1f MiB (an idle child: %.1f MiB)\n",
+      kMostMatchesFragment, largeMatches, peak, kFewMatchesFragment, kFewMatches, fewPeak, idle);
 
   std::printf("\nGoals:\n");
   auto goal = [](const char* what, double value, double limit, const char* unit) {

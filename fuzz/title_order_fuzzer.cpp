@@ -98,7 +98,7 @@ void CheckDistinct(const PathList& sorted, const std::vector<Text>& keys) {
   BuildDistinct(sorted, keys, distinct);
   EXPECT(distinct == expected);
   const std::vector<TextView> views(keys.begin(), keys.end());
-  BuildDistinctByKeyViews(sorted, views, distinct);
+  BuildDistinctFromRunStarts(sorted, RunStarts(views), distinct);
   EXPECT(distinct == expected);
 }
 

@@ -1,30 +1,27 @@
 #include "search/distinct_titles.h"
 
 namespace fandrel {
-namespace {
 
-template <typename Key>
-void Build(const PathList& sorted, const std::vector<Key>& keys, PathList& distinct) {
-  distinct.clear();
-  // Where each run begins is noted first, so that the list is allocated once at its final
-  // size: with many matches, a growing list would briefly hold its old and new storage.
-  std::vector<std::size_t> firsts;
-  for (std::size_t j = 0; j < sorted.size(); ++j) {
-    if (j == 0 || keys[j] != keys[j - 1]) firsts.push_back(j);
+std::vector<std::size_t> RunStarts(const std::vector<TextView>& keys) {
+  std::vector<std::size_t> starts;
+  for (std::size_t j = 0; j < keys.size(); ++j) {
+    if (j == 0 || keys[j] != keys[j - 1]) starts.push_back(j);
   }
-  distinct.reserve(firsts.size());
-  for (std::size_t j : firsts) distinct.push_back(sorted[j]);
+  return starts;
 }
 
-}  // namespace
+void BuildDistinctFromRunStarts(const PathList& sorted, const std::vector<std::size_t>& starts,
+                                PathList& distinct) {
+  distinct.clear();
+  // Allocated once at its final size: with many matches, a growing list would briefly
+  // hold its old and new storage at once.
+  distinct.reserve(starts.size());
+  for (std::size_t j : starts) distinct.push_back(sorted[j]);
+}
 
 void BuildDistinct(const PathList& sorted, const std::vector<Text>& keys, PathList& distinct) {
-  Build(sorted, keys, distinct);
-}
-
-void BuildDistinctByKeyViews(const PathList& sorted, const std::vector<TextView>& keys,
-                             PathList& distinct) {
-  Build(sorted, keys, distinct);
+  BuildDistinctFromRunStarts(sorted, RunStarts(std::vector<TextView>(keys.begin(), keys.end())),
+                             distinct);
 }
 
 }  // namespace fandrel

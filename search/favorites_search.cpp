@@ -109,7 +109,12 @@ Outcome SearchFavorites(const Text& fragment, PathList& strMatches, PathList& st
 
   std::vector<TextView> views = keys.Views();
   SortByKeyViews(views, strMatches, 0, static_cast<std::ptrdiff_t>(strMatches.size()) - 1);
-  BuildDistinctByKeyViews(strMatches, views, strDistinct);
+  // The keys are let go before the distinct paths are copied, so that a search that
+  // matches most of a large tree never holds both at once.
+  const std::vector<std::size_t> starts = RunStarts(views);
+  views = {};
+  keys = {};
+  BuildDistinctFromRunStarts(strMatches, starts, strDistinct);
   return strDistinct.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
 }
 
