@@ -219,11 +219,11 @@ double ChildPeakMiB(const std::function<void()>& work) {
 }
 
 int Run(const std::string& small, const std::string& large, int repetitions) {
-  // First, while this process is still small.
+  // First, while this process is still small: a child starts with its parent's memory.
   const double idle = ChildPeakMiB([] {});
-  const std::size_t largeMatches = Search(large, kMostMatchesFragment);
   const double peak = ChildPeakMiB([&] { Search(large, kMostMatchesFragment); });
   const double fewPeak = ChildPeakMiB([&] { Search(large, kFewMatchesFragment); });
+  const std::size_t largeMatches = Search(large, kMostMatchesFragment);
 
   const TreeResult smallResult = CompareOnTree("Small", small, repetitions);
   const TreeResult largeResult = CompareOnTree("Large", large, repetitions);
