@@ -190,8 +190,9 @@ void SortAndDistinct(int repetitions, double& worst) {
         std::vector<Text> keys;
         keys.reserve(paths.size());
         for (const Text& path : paths) keys.push_back(GetTitleKey(path));
-        SortByKeys(keys, paths, 0, static_cast<std::ptrdiff_t>(paths.size()) - 1);
-        BuildDistinct(paths, keys, distinct);
+        std::vector<TextView> views(keys.begin(), keys.end());
+        SortByKeys(views, paths, 0, static_cast<std::ptrdiff_t>(paths.size()) - 1);
+        BuildDistinctFromRunStarts(paths, RunStarts(views), distinct);
       }));
       distinctCount = distinct.size();
     }
@@ -275,7 +276,8 @@ int Usage() {
   std::fprintf(stderr,
                "usage: fandrel_bench tree DIR ENTRIES SEED\n"
                "       fandrel_bench run SMALL_DIR LARGE_DIR REPETITIONS\n"
-               "       fandrel_bench search DIR FRAGMENT REPETITIONS\n");
+               "       fandrel_bench search DIR FRAGMENT REPETITIONS\n"
+               "       fandrel_bench sort REPETITIONS\n");
   return 2;
 }
 
@@ -292,6 +294,11 @@ int main(int argc, char** argv) {
   }
   if (argc == 5 && std::strcmp(argv[1], "search") == 0) {
     return Repeat(argv[2], argv[3], std::max(1, std::atoi(argv[4])));
+  }
+  if (argc == 3 && std::strcmp(argv[1], "sort") == 0) {
+    double worst = 0;
+    SortAndDistinct(std::max(1, std::atoi(argv[2])), worst);
+    return 0;
   }
   return Usage();
 }

@@ -108,7 +108,7 @@ Outcome SearchFavorites(const Text& fragment, PathList& strMatches, PathList& st
   if (strMatches.empty()) return Outcome::kNone;
 
   std::vector<TextView> views = keys.Views();
-  SortByKeyViews(views, strMatches, 0, static_cast<std::ptrdiff_t>(strMatches.size()) - 1);
+  SortByKeys(views, strMatches, 0, static_cast<std::ptrdiff_t>(strMatches.size()) - 1);
   // The keys are let go before the distinct paths are copied, so that a search that
   // matches most of a large tree never holds both at once.
   const std::vector<std::size_t> starts = RunStarts(views);

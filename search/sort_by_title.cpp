@@ -81,23 +81,22 @@ std::vector<std::size_t> Identity(std::size_t size) {
 
 // Puts keys[order[k]] and paths[order[k]] at k, following each cycle of the permutation
 // so that every string is moved once and nothing is copied.
-template <typename Key>
-void ApplyOrder(std::vector<std::size_t>& order, std::vector<Key>& keys, PathList& paths,
+void ApplyOrder(std::vector<std::size_t>& order, std::vector<TextView>& keys, PathList& paths,
                 std::size_t lo, std::size_t hi) {
   for (std::size_t start = lo; start <= hi; ++start) {
     if (order[start] == start) continue;
-    Key heldKey = std::move(keys[start]);
+    const TextView heldKey = keys[start];
     Text heldPath = std::move(paths[start]);
     std::size_t k = start;
     for (;;) {
       const std::size_t from = order[k];
       order[k] = k;  // in place now
       if (from == start) {
-        keys[k] = std::move(heldKey);
+        keys[k] = heldKey;
         paths[k] = std::move(heldPath);
         break;
       }
-      keys[k] = std::move(keys[from]);
+      keys[k] = keys[from];
       paths[k] = std::move(paths[from]);
       k = from;
     }
@@ -106,17 +105,8 @@ void ApplyOrder(std::vector<std::size_t>& order, std::vector<Key>& keys, PathLis
 
 }  // namespace
 
-void SortByKeys(std::vector<Text>& keys, PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi) {
-  if (lo >= hi) return;
-  std::vector<TextView> views(keys.begin(), keys.end());
-  std::vector<std::size_t> order = Identity(keys.size());
-  SortOrder(views, order, lo, hi);
-  views = {};  // they point into strings that are about to move
-  ApplyOrder(order, keys, paths, static_cast<std::size_t>(lo), static_cast<std::size_t>(hi));
-}
-
-void SortByKeyViews(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo,
-                    std::ptrdiff_t hi) {
+void SortByKeys(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo,
+                std::ptrdiff_t hi) {
   if (lo >= hi) return;
   std::vector<std::size_t> order = Identity(keys.size());
   SortOrder(keys, order, lo, hi);
@@ -126,10 +116,13 @@ void SortByKeyViews(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t
 void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi) {
   if (lo >= hi) return;
   std::vector<Text> keys(paths.size());
+  std::vector<TextView> views(paths.size());
   for (std::ptrdiff_t k = lo; k <= hi; ++k) {
-    keys[static_cast<std::size_t>(k)] = GetTitleKey(paths[static_cast<std::size_t>(k)]);
+    const auto at = static_cast<std::size_t>(k);
+    keys[at] = GetTitleKey(paths[at]);
+    views[at] = keys[at];
   }
-  SortByKeys(keys, paths, lo, hi);
+  SortByKeys(views, paths, lo, hi);
 }
 
 }  // namespace fandrel

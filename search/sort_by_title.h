@@ -12,13 +12,10 @@ namespace fandrel {
 // exact quicksort rather than any sort that merely orders the keys.
 void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi);
 
-// The same sort on paths whose title keys are already computed; `keys[i]` belongs to
-// `paths[i]` and both lists are permuted together.
-void SortByKeys(std::vector<Text>& keys, PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi);
-
-// The same with keys held elsewhere (the search keeps them side by side in one buffer,
-// which the sort reads far faster than thousands of separate strings).
-void SortByKeyViews(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo,
-                    std::ptrdiff_t hi);
+// The same sort on paths whose title keys are already known (the search keeps them side
+// by side in one buffer, which the sort reads far faster than thousands of separate
+// strings): `keys[i]` is the key of `paths[i]`, and both lists are permuted together.
+void SortByKeys(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo,
+                std::ptrdiff_t hi);
 
 }  // namespace fandrel
