@@ -1,5 +1,7 @@
 #include "tests/hostile/hostile_support.h"
 
+#include "tests/support/unix_side.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -43,50 +45,19 @@ bool Exists(const std::wstring& longForm) {
 // Under Wine, every new name is looked up against every name of its folder regardless
 // of case, so a folder of thousands of new entries, or a chain of a thousand folders,
 // takes minutes through the Windows calls. A shell on the Unix side makes the same
-// entries in a moment. Wine gives a Unix program no handle to wait on, so this polls
-// for `last`, the entry the script makes last. False when there is no Wine.
-bool RunUnixShell(const std::string& script, const std::wstring& last) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (toUnix == nullptr) return false;
-  std::wstring command = L"Z:\\bin\\sh -c \"";
-  command.append(script.begin(), script.end());  // ASCII, without double quotes
-  command += L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return false;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  for (int wait = 0; wait < 2400 && !Exists(last); ++wait) Sleep(25);
-  return Exists(last);
-}
-
-// The Unix path of an existing Windows one; empty without Wine.
-std::string UnixPath(const std::filesystem::path& path) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (toUnix == nullptr) return {};
-  char* unixPath = toUnix(path.c_str());
-  if (unixPath == nullptr) return {};
-  std::string result = unixPath;
-  HeapFree(GetProcessHeap(), 0, unixPath);
-  return result;
+// entries in a moment; `last` is the entry the script makes last.
+bool RunUnixShellUntil(const std::string& script, const std::wstring& last) {
+  return RunUnixShell(script, [&] { return Exists(last); });
 }
 
 std::string Ascii(TextView text) { return std::string(text.begin(), text.end()); }
 
-// A place in the tree as the Unix shell sees it, in single quotes; empty without Wine.
+// A place in the tree as the Unix shell sees it, quoted; empty without Wine.
 // `relative` is written with '/' and in ASCII.
 std::string QuotedUnixPath(const FavoritesTree& tree, TextView relative) {
-  const std::string root = UnixPath(tree.FsPath(u""));
+  const std::string root = testing::QuotedUnixPath(tree.FsPath(u""));
   if (root.empty()) return {};
-  return "'" + root + (root.back() == '/' ? "" : "/") + Ascii(relative) + "'";
+  return root + "'/" + Ascii(relative) + "'";
 }
 
 }  // namespace
@@ -96,7 +67,7 @@ void AddFileAtAnyLength(const FavoritesTree& tree, TextView relative) {
   const std::string unixFile = QuotedUnixPath(tree, relative);
   if (!unixFile.empty()) {
     const std::string unixFolder = QuotedUnixPath(tree, relative.substr(0, relative.rfind(u'/')));
-    if (RunUnixShell("mkdir -p " + unixFolder + " && : > " + unixFile, file)) return;
+    if (RunUnixShellUntil("mkdir -p " + unixFolder + " && : > " + unixFile, file)) return;
   }
   // Each folder on the way, from the root down; the ones that exist already stay.
   const std::size_t start = LongForm(tree.FsPath(u"")).size();
@@ -118,7 +89,7 @@ void AddNumberedFiles(const FavoritesTree& tree, TextView relative, TextView pre
     std::swprintf(lastNumber, 16, L"%06d", count - 1);
     const std::wstring last = folder + L"\\" + std::wstring(prefix.begin(), prefix.end()) +
                               lastNumber + std::wstring(suffix.begin(), suffix.end());
-    if (RunUnixShell(script, last)) return;
+    if (RunUnixShellUntil(script, last)) return;
   }
   const std::wstring before(prefix.begin(), prefix.end());
   const std::wstring after(suffix.begin(), suffix.end());
@@ -134,9 +105,6 @@ void AddNumberedFiles(const FavoritesTree& tree, TextView relative, TextView pre
   }
 }
 
-bool RunningUnderWine() {
-  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
 #else
 namespace {
 
@@ -172,7 +140,6 @@ void AddNumberedFiles(const FavoritesTree& tree, TextView relative, TextView pre
   }
 }
 
-bool RunningUnderWine() { return false; }
 #endif
 
 }  // namespace fandrel::testing

@@ -5,6 +5,7 @@
 #include "platform/text.h"
 #include "search/favorites_search.h"
 #include "tests/support/favorites_tree.h"
+#include "tests/support/unix_side.h"
 
 namespace fandrel::testing {
 
@@ -27,8 +28,5 @@ void AddFileAtAnyLength(const FavoritesTree& tree, TextView relative);
 // the same as many files. Where links cannot be made, each is a file of its own.
 void AddNumberedFiles(const FavoritesTree& tree, TextView relative, TextView prefix,
                       TextView suffix, int count);
-
-// Whether this Windows program runs under Wine (never true natively).
-bool RunningUnderWine();
 
 }  // namespace fandrel::testing

@@ -3,11 +3,11 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
-#include <functional>
 #include <optional>
 #include <system_error>
 
 #include "search/title_key.h"
+#include "tests/support/unix_side.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -35,50 +35,6 @@ fs::path FreshFolder() {
     if (fs::create_directory(candidate)) return candidate;
   }
 }
-
-#ifdef _WIN32
-// Wine keeps a folder's read-only mark only as a missing write permission and ignores
-// the attribute when it is set on a folder; it makes symbolic links to folders only
-// from the Unix side. Under Wine the tests therefore ask Unix tools for both, which
-// Wine starts like any program. On Windows this finds no Wine and does nothing.
-std::optional<std::wstring> UnixPathUnderWine(const fs::path& path) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (toUnix == nullptr) return std::nullopt;
-  char* unixPath = toUnix(path.c_str());
-  if (unixPath == nullptr) return std::nullopt;
-  std::wstring wide(4096, L'\0');
-  const int length = MultiByteToWideChar(CP_UTF8, 0, unixPath, -1, wide.data(), 4096);
-  HeapFree(GetProcessHeap(), 0, unixPath);
-  if (length == 0) return std::nullopt;
-  wide.resize(static_cast<std::size_t>(length - 1));
-  return wide;
-}
-
-// Wine hands a Unix program no process handle to wait on, so the caller says when the
-// change has landed and this polls for it.
-bool RunUnixTool(const wchar_t* tool, const wchar_t* option, std::initializer_list<fs::path> paths,
-                 const std::function<bool()>& landed) {
-  std::wstring command = std::wstring(L"Z:\\bin\\") + tool + L" " + option;
-  for (const fs::path& path : paths) {
-    const std::optional<std::wstring> unixPath = UnixPathUnderWine(path);
-    if (!unixPath) return false;
-    command += L" \"" + *unixPath + L"\"";
-  }
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return false;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  for (int wait = 0; wait < 200 && !landed(); ++wait) Sleep(25);
-  return landed();
-}
-#endif
 
 #ifdef _WIN32
 // Removes a tree without ever entering a linked folder: the link goes, its target stays.
@@ -125,11 +81,10 @@ FavoritesTree::FavoritesTree() : root_(FreshFolder()) {}
 
 FavoritesTree::~FavoritesTree() {
 #ifdef _WIN32
-  // Wine's removal of a folder follows its Unix links, so there the Unix tool does it.
   const std::wstring root = root_.wstring();
-  const bool removedByUnix = UnixPathUnderWine(root_) && RunUnixTool(L"rm", L"-rf", {root_}, [&] {
-                               return GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES;
-                             });
+  const bool removedByUnix = RunUnixShell("rm -rf " + QuotedUnixPath(root_), [&] {
+    return GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES;
+  });
   if (!removedByUnix) RemoveTree(L"\\\\?\\" + root);
 #else
   RemoveTree(root_);
@@ -157,9 +112,12 @@ void FavoritesTree::AddFolder(TextView relative) { fs::create_directories(FsPath
 bool FavoritesTree::AddFolderLink(TextView relative, TextView target) {
   const fs::path link = FsPath(relative);
 #ifdef _WIN32
-  if (UnixPathUnderWine(link.parent_path())) {
-    return RunUnixTool(L"ln", L"-s", {FsPath(target), link},
-                       [&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; });
+  if (RunningUnderWine()) {
+    const std::string command = "ln -s " + QuotedUnixPath(FsPath(target)) + " " +
+                                QuotedUnixPath(link.parent_path()) + "/'" +
+                                link.filename().string() + "'";
+    return RunUnixShell(
+        command, [&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; });
   }
   return CreateSymbolicLinkW(
              link.c_str(), FsPath(target).c_str(),
@@ -183,12 +141,12 @@ void FavoritesTree::MarkHidden(TextView relative) {
 void FavoritesTree::MarkReadOnly(TextView relative) {
   const fs::path path = FsPath(relative);
 #ifdef _WIN32
-  // Wine keeps a folder's read-only mark only as a missing write permission; Windows
-  // keeps the attribute itself. Both read back as the read-only bit.
+  // Windows keeps the attribute itself; Wine ignores it on a folder and reads the bit
+  // back from a missing write permission instead.
   SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | FILE_ATTRIBUTE_READONLY);
   if (!(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY)) {
-    RunUnixTool(L"chmod", L"a-w", {path},
-                [&] { return (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY) != 0; });
+    RunUnixShell("chmod a-w " + QuotedUnixPath(path),
+                 [&] { return (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY) != 0; });
   }
 #else
   fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
