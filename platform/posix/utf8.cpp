@@ -89,9 +89,12 @@ Text FromFileName(std::string_view bytes) {
 }
 
 std::string ToFileName(TextView text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  // Most paths are ASCII from start to end; those code units are their own bytes.
+  std::size_t ascii = 0;
+  while (ascii < text.size() && text[ascii] < 0x80) ++ascii;
+  std::string out(ascii, '\0');
+  for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<char>(text[i]);
+  for (std::size_t i = ascii; i < text.size(); ++i) {
     const char16_t u = text[i];
     if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
         text[i + 1] <= 0xDFFF) {
