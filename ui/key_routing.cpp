@@ -18,13 +18,18 @@ bool IsEnterMessage(LPARAM dialogMessage) {
   return msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == VK_RETURN;
 }
 
+// Asks the dialog manager to leave Enter to the control, so that it reaches the
+// control's key-press handler instead of becoming the dialog's default command.
+LRESULT DialogCodeWithEnter(const Route& route, HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  const LRESULT code = CallWindowProcW(route.original, hwnd, WM_GETDLGCODE, wParam, lParam);
+  return IsEnterMessage(lParam) ? (code | DLGC_WANTMESSAGE) : code;
+}
+
 LRESULT CALLBACK InputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const Route& route = RouteOf(hwnd);
   switch (message) {
-    case WM_GETDLGCODE: {
-      const LRESULT code = CallWindowProcW(route.original, hwnd, message, wParam, lParam);
-      return IsEnterMessage(lParam) ? (code | DLGC_WANTMESSAGE) : code;
-    }
+    case WM_GETDLGCODE:
+      return DialogCodeWithEnter(route, hwnd, wParam, lParam);
     case WM_CHAR:
       route.interaction->OnInputKeyPress(static_cast<char16_t>(wParam));
       // A one-line edit inserts nothing for Enter; all its own handling would add is
@@ -38,10 +43,8 @@ LRESULT CALLBACK InputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 LRESULT CALLBACK ResultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const Route& route = RouteOf(hwnd);
   switch (message) {
-    case WM_GETDLGCODE: {
-      const LRESULT code = CallWindowProcW(route.original, hwnd, message, wParam, lParam);
-      return IsEnterMessage(lParam) ? (code | DLGC_WANTMESSAGE) : code;
-    }
+    case WM_GETDLGCODE:
+      return DialogCodeWithEnter(route, hwnd, wParam, lParam);
     case WM_CHAR:
       // When the list is dropped down, the Enter key's WM_KEYDOWN has already closed it
       // and made the highlighted entry the selection, so Enter opens that entry.
