@@ -103,17 +103,18 @@ Outcome SearchFavorites(const Text& fragment, PathList& strMatches, PathList& st
   const std::optional<Text> root = sources.readRoot();
   if (!root || fragment.empty()) return Outcome::kNone;
 
-  MatchKeys keys;
-  CollectMatches(*root, LowerCase(fragment), *sources.folders, strMatches, keys);
-  if (strMatches.empty()) return Outcome::kNone;
-
-  std::vector<TextView> views = keys.Views();
-  SortByKeys(views, strMatches, 0, static_cast<std::ptrdiff_t>(strMatches.size()) - 1);
-  // The keys are let go before the distinct paths are copied, so that a search that
-  // matches most of a large tree never holds both at once.
-  const std::vector<std::size_t> starts = RunStarts(views);
-  views = {};
-  keys = {};
+  std::vector<std::size_t> starts;
+  {
+    // The keys go at the end of this block, before the distinct paths are copied, so
+    // that a search matching most of a large tree never holds both at once. (Assigning
+    // an empty string would not do: a string keeps its storage when given a short one.)
+    MatchKeys keys;
+    CollectMatches(*root, LowerCase(fragment), *sources.folders, strMatches, keys);
+    if (strMatches.empty()) return Outcome::kNone;
+    std::vector<TextView> views = keys.Views();
+    SortByKeys(views, strMatches, 0, static_cast<std::ptrdiff_t>(strMatches.size()) - 1);
+    starts = RunStarts(views);
+  }
   BuildDistinctFromRunStarts(strMatches, starts, strDistinct);
   return strDistinct.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
 }
