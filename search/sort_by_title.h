@@ -15,7 +15,6 @@ void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi);
 // The same sort on paths whose title keys are already known (the search keeps them side
 // by side in one buffer, which the sort reads far faster than thousands of separate
 // strings): `keys[i]` is the key of `paths[i]`, and both lists are permuted together.
-void SortByKeys(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo,
-                std::ptrdiff_t hi);
+void SortByKeys(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi);
 
 }  // namespace fandrel
