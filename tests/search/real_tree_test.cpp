@@ -95,21 +95,5 @@ TEST(RealTree, ReadOnlyFoldersAreNotSearched) {
   EXPECT_EQ(FoundKeys(tree, u"news"), std::vector<Text>{u"open news"});
 }
 
-TEST(RealTree, LinkedFoldersAreNotFollowedSoALoopEnds) {
-  FavoritesTree tree;
-  tree.AddFile(u"Real/Linked News.url");
-  if (!tree.AddFolderLink(u"Real/Back to root", u"")) GTEST_SKIP() << "no symbolic links here";
-  ASSERT_TRUE(tree.AddFolderLink(u"Elsewhere", u"Real"));
-  EXPECT_EQ(FoundKeys(tree, u"news"), std::vector<Text>{u"linked news"});
-}
-
-TEST(RealTree, SearchesAnyDepth) {
-  FavoritesTree tree;
-  Text folder;
-  for (int depth = 0; depth < 30; ++depth) folder += u"Level/";
-  tree.AddFile(folder + u"Bottom News.url");
-  EXPECT_EQ(FoundKeys(tree, u"bottom"), std::vector<Text>{u"bottom news"});
-}
-
 }  // namespace
 }  // namespace fandrel

@@ -174,35 +174,6 @@ TEST(SortByTitle, MatchesThePlainQuicksortOnRandomListsWithManyEqualTitles) {
   }
 }
 
-TEST(SortByTitle, SortsFarMoreThanSixteenThousandMatches) {
-  // Past 16,384 matches a 16-bit sum of the bounds would overflow.
-  constexpr int kCount = 50000;
-  PathList list;
-  std::mt19937 random(7);
-  for (int k = 0; k < kCount; ++k) {
-    list.push_back(P(u"/F/") + Text(u"t") + Text(1, static_cast<char16_t>(u'a' + random() % 26)) +
-                   Text(1, static_cast<char16_t>(u'a' + random() % 26)) + u".url");
-  }
-  PathList before = list;
-  SortByTitle(list, 0, kCount - 1);
-  const std::vector<Text> keys = KeysOf(list);
-  EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
-  std::sort(before.begin(), before.end());
-  PathList after = list;
-  std::sort(after.begin(), after.end());
-  EXPECT_EQ(after, before) << "the sort must be a permutation";
-  EXPECT_EQ(Distinct(list).size(), 26u * 26u);
-}
-
-TEST(SortByTitle, AllEqualTitlesAtLargeSizeStayShallowAndComplete) {
-  constexpr int kCount = 60000;
-  PathList list;
-  for (int k = 0; k < kCount; ++k) list.push_back(P(u"/F/") + Text(u"Same.url"));
-  SortByTitle(list, 0, kCount - 1);
-  EXPECT_EQ(list.size(), static_cast<std::size_t>(kCount));
-  EXPECT_EQ(Distinct(list).size(), 1u);
-}
-
 TEST(BuildDistinct, KeepsTheFirstPathOfEachRunInKeyOrder) {
   const PathList sorted =
       Paths({u"/F/a.url", u"/G/A.url", u"/F/b.url", u"/F/c.url", u"/G/C.url", u"/H/c.url"});
