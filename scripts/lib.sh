@@ -6,24 +6,21 @@
 #   fandrel_start_xvfb [WxHxD]        start Xvfb on a free display; exports DISPLAY and
 #                                     FANDREL_XVFB_PID
 #   fandrel_stop_xvfb                 stop that Xvfb
-#   fandrel_use_prefix DIR            export WINEPREFIX=DIR and Wine's quiet settings
-#   fandrel_make_prefix DIR           a fresh prefix in DIR (wineboot -i) with Wine's
-#                                     own fonts, then as above
+#   fandrel_prefix DIR                use the Wine prefix in DIR (export WINEPREFIX and
+#                                     Wine's quiet settings), made first if missing
+#                                     (wineboot -i, with Wine's own fonts)
 #   fandrel_wine ARGS...              wine ARGS, without the "wine32 is missing" noise
 #   fandrel_reg_add KEY VALUE TYPE DATA   one registry value (wine reg add ... /f)
-#   fandrel_reg_default KEY DATA      the default (unnamed) string value of a key
 #   fandrel_windows_path PATH         the Wine path (Z:\...) of an absolute Unix path
-#   fandrel_point_shortcuts_at EXE    the shell's "open" of .url files runs EXE "%1"
-#   fandrel_set_dpi DPI               LogPixels for the prefix, then restarts wineserver
+#   fandrel_set_dpi DPI               LogPixels for the prefix, then stops wineserver
 #   fandrel_set_favorites WINPATH     the Favorites location the program reads
 #   fandrel_stop_wine                 kill the prefix's wineserver and wait for it
-#   fandrel_find_exe BUILD_DIR        print the path of fandrel.exe in a build folder
 #   fandrel_wait_for SECONDS CMD...   run CMD every 0.2 s until it succeeds (or fail)
 #   fandrel_log MESSAGE...            print a progress line on stderr
 #   fandrel_screenshot EXE OUT STEP...    EXE on a Wine virtual desktop, keys played
 #                                     with xdotool, the window saved as the PNG OUT
 
-FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools
+FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools clang libclang-rt-14-dev
   googletest wine wine64 xvfb xdotool imagemagick fonts-wine)
 
 fandrel_log() { printf '%s\n' "$*" >&2; }
@@ -80,30 +77,28 @@ fandrel_stop_xvfb() {
   fi
 }
 
-fandrel_use_prefix() {
+# Wine prints a note about its missing 32-bit half on every start; it is noise here.
+fandrel_quiet() {
+  grep -v -E 'wine32 is missing|multiarch needs|dpkg --add-architecture|apt-get install wine32|^$' >&2
+}
+
+fandrel_wine() {
+  wine "$@" 2> >(fandrel_quiet)
+}
+
+fandrel_prefix() {
   mkdir -p "$1"
   WINEPREFIX=$(cd "$1" && pwd)
   export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-}
-
-# Wine prints a note about its missing 32-bit half on every start; it is noise here.
-fandrel_wine() {
-  wine "$@" 2> >(grep -v -E 'wine32 is missing|multiarch needs|dpkg --add-architecture|apt-get install wine32|^$' >&2)
-}
-
-fandrel_make_prefix() {
-  rm -rf "$1"
-  fandrel_use_prefix "$1"
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  fandrel_log "Preparing a Wine prefix in $1 (once)"
   timeout 180 wineboot -i >/dev/null 2>&1
   timeout 60 wineserver -w
-  [ -f "$WINEPREFIX/system.reg" ] || return 1
+  [ -f "$WINEPREFIX/system.reg" ] || { fandrel_log "wineboot failed in $1"; return 1; }
   # Debian's Wine does not find the TrueType fonts of fonts-wine by itself: without
   # them dialogs fall back to another face and the caption buttons (Marlett) show as
   # letters. Wine does load every font in the prefix's Fonts folder.
-  local fonts=/usr/share/wine/fonts
-  if [ -d "$fonts" ]; then
-    cp -n "$fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-  fi
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
   return 0
 }
 
@@ -115,24 +110,6 @@ fandrel_reg() {
 
 fandrel_reg_add() {
   fandrel_reg add "$1" /v "$2" /t "$3" /d "$4" /f
-}
-
-fandrel_reg_default() {
-  fandrel_reg add "$1" /ve /d "$2" /f
-}
-
-fandrel_windows_path() {
-  local path=$1
-  printf 'Z:%s\n' "${path//\//\\}"
-}
-
-# Wine reads file associations from HKCR only (not HKCU\Software\Classes). Without a
-# DDE entry the shell runs the command line directly.
-fandrel_point_shortcuts_at() {
-  fandrel_reg_default 'HKCR\.url' InternetShortcut &&
-    fandrel_reg_default 'HKCR\InternetShortcut\shell\open\command' \
-      "\"$(fandrel_windows_path "$1")\" \"%1\"" &&
-    { timeout 60 wine reg delete 'HKCR\InternetShortcut\shell\open\ddeexec' /f >/dev/null 2>&1 || true; }
 }
 
 fandrel_set_dpi() {
@@ -150,17 +127,6 @@ fandrel_stop_wine() {
   wineserver -k 2>/dev/null
   timeout 30 wineserver -w 2>/dev/null
   return 0
-}
-
-fandrel_find_exe() {
-  local candidate
-  for candidate in "$1/fandrel.exe" "$1/app/fandrel.exe" "$1/bin/fandrel.exe"; do
-    if [ -f "$candidate" ]; then
-      printf '%s\n' "$candidate"
-      return 0
-    fi
-  done
-  return 1
 }
 
 # fandrel_screenshot EXE OUT [STEP...]

@@ -10,129 +10,88 @@
 
 namespace fandrel {
 
-// Found by GoogleTest through the type's namespace, to print rectangles that differ.
 void PrintTo(const PixelRect& r, std::ostream* out) {
   *out << "{" << r.left << ", " << r.top << ", " << r.width << ", " << r.height << "}";
 }
 
 namespace {
 
-TEST(LayoutTest, PlacesEveryControlAtStandardAndOneAndAHalfTimesDpi) {
-  struct Case {
-    int dpi;
-    int clientWidth;
-    int clientHeight;
-    PixelRect frame;
-    PixelRect input;
-    PixelRect cancel;
-    PixelRect result;
-  };
-  // At 96 DPI a pixel is 15 twips exactly; at 144 DPI it is 10 and the odd multiples of
-  // 5 twips fall on half pixels, which round away from zero.
-  const Case cases[] = {
+bool Inside(const PixelRect& inner, const PixelRect& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top &&
+         inner.left + inner.width <= outer.left + outer.width &&
+         inner.top + inner.height <= outer.top + outer.height;
+}
+
+TEST(Layout, PlacesEveryControlAtTheWindowsDpi) {
+  // At 96 DPI a pixel is 15 twips; at 144 DPI it is 10, and odd multiples of 5 twips
+  // fall on half pixels, which round away from zero.
+  const struct {
+    int dpi, width, height;
+    PixelRect frame, input, cancel, result;
+  } rows[] = {
       {96, 276, 28, {0, -3, 275, 32}, {3, 6, 266, 19}, {231, 9, 31, 16}, {3, 6, 268, 21}},
       {144, 414, 42, {0, -5, 413, 48}, {5, 9, 399, 29}, {347, 14, 47, 24}, {5, 9, 402, 32}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.dpi);
-    const MainLayout layout = LayOutMainWindow(c.dpi);
-    EXPECT_EQ(layout.clientWidth, c.clientWidth);
-    EXPECT_EQ(layout.clientHeight, c.clientHeight);
-    EXPECT_EQ(layout.frame, c.frame);
-    EXPECT_EQ(layout.input, c.input);
-    EXPECT_EQ(layout.cancel, c.cancel);
-    EXPECT_EQ(layout.result, c.result);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.dpi);
+    const MainLayout layout = LayOutMainWindow(row.dpi);
+    EXPECT_EQ(layout.clientWidth, row.width);
+    EXPECT_EQ(layout.clientHeight, row.height);
+    EXPECT_EQ(layout.frame, row.frame);
+    EXPECT_EQ(layout.input, row.input);
+    EXPECT_EQ(layout.cancel, row.cancel);
+    EXPECT_EQ(layout.result, row.result);
   }
-}
-
-TEST(LayoutTest, ListCoversTheTextBoxWhichHidesTheCancelButton) {
   for (int dpi : {96, 120, 144, 168, 192, 288}) {
     SCOPED_TRACE(dpi);
     const MainLayout l = LayOutMainWindow(dpi);
-    auto inside = [](const PixelRect& inner, const PixelRect& outer) {
-      return inner.left >= outer.left && inner.top >= outer.top &&
-             inner.left + inner.width <= outer.left + outer.width &&
-             inner.top + inner.height <= outer.top + outer.height;
-    };
-    EXPECT_TRUE(inside(l.input, l.result));
-    EXPECT_TRUE(inside(l.cancel, l.input));
+    EXPECT_TRUE(Inside(l.input, l.result)) << "the list covers the text box";
+    EXPECT_TRUE(Inside(l.cancel, l.input)) << "the text box hides the cancel button";
     EXPECT_LE(l.result.left + l.result.width, l.clientWidth);
-    EXPECT_GE(l.frame.top + l.frame.height, l.clientHeight) << "frame bottom at or below client";
+    EXPECT_GE(l.frame.top + l.frame.height, l.clientHeight);
   }
 }
 
-TEST(LayoutTest, PixelsToTwipsRoundsHalvesToEven) {
-  struct Case {
-    int pixels;
-    int dpi;
-    int twips;
-  };
+TEST(Layout, PixelsGoToTwipsHalvesToEvenAndComeBackUnchanged) {
   // At 192 DPI a pixel is 7.5 twips.
-  const Case cases[] = {{290, 96, 4350}, {1, 192, 8},  {3, 192, 22}, {5, 192, 38},
-                        {-3, 192, -22},  {7, 168, 60}, {0, 144, 0},  {432, 144, 4320}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(PixelsToTwips(c.pixels, c.dpi), c.twips) << c.pixels << " px at " << c.dpi;
-  }
-}
-
-TEST(LayoutTest, PixelsSurviveTheWayThroughTwipsAtAnyDpi) {
+  const int rows[][3] = {{290, 96, 4350}, {1, 192, 8},  {3, 192, 22}, {5, 192, 38},
+                         {-3, 192, -22},  {7, 168, 60}, {0, 144, 0}};
+  for (const auto& [pixels, dpi, twips] : rows) EXPECT_EQ(PixelsToTwips(pixels, dpi), twips);
   for (int dpi = 72; dpi <= 480; dpi += 6) {
     for (int pixels = -50; pixels <= 2000; ++pixels) {
-      ASSERT_EQ(TwipsToPixels(PixelsToTwips(pixels, dpi), dpi), pixels)
-          << pixels << " px at " << dpi;
-    }
-  }
-}
-
+      ASSERT_EQ(TwipsToPixels(PixelsToTwips(pixels, dpi), dpi), pixels) << pixels << " at " << dpi;
 #ifdef _WIN32
-TEST(LayoutTest, TwipsToPixelsRoundsAsMulDivDoes) {
-  for (int dpi = 72; dpi <= 480; dpi += 12) {
-    for (int twips = -3000; twips <= 6000; ++twips) {
-      ASSERT_EQ(TwipsToPixels(twips, dpi), MulDiv(twips, dpi, kTwipsPerInch))
-          << twips << " twips at " << dpi;
+      ASSERT_EQ(TwipsToPixels(pixels * 3, dpi), MulDiv(pixels * 3, dpi, kTwipsPerInch));
+#endif
     }
   }
 }
-#endif
 
-TEST(FixedSizeTest, SavesTheOuterSizeInTwips) {
+TEST(FixedSize, UndoesEveryChangeOfSizeInTheNormalStateOnly) {
   EXPECT_EQ(SaveOuterSize({290, 59}, 96), (SavedSize{4350, 885}));
-  EXPECT_EQ(SaveOuterSize({432, 80}, 144), (SavedSize{4320, 800}));
-}
-
-TEST(FixedSizeTest, UndoesEveryChangeOfSizeInTheNormalStateOnly) {
-  struct Case {
-    const char* name;
+  const SavedSize at96 = SaveOuterSize({290, 59}, 96);
+  const SavedSize at144 = SaveOuterSize({432, 80}, 144);
+  EXPECT_EQ(at144, (SavedSize{4320, 800}));
+  const struct {
     WindowState state;
     PixelSize outer;
     int dpi;
-    std::optional<PixelSize> restore;
-  };
-  const SavedSize saved = SaveOuterSize({290, 59}, 96);
-  const SavedSize savedAt144 = SaveOuterSize({432, 80}, 144);
-  const SavedSize savedAt168 = SaveOuterSize({491, 99}, 168);
-  const struct {
-    Case c;
     SavedSize saved;
-  } cases[] = {
-      {{"unchanged", WindowState::kNormal, {290, 59}, 96, std::nullopt}, saved},
-      {{"wider", WindowState::kNormal, {400, 59}, 96, PixelSize{290, 59}}, saved},
-      {{"shorter", WindowState::kNormal, {290, 30}, 96, PixelSize{290, 59}}, saved},
-      {{"both", WindowState::kNormal, {100, 300}, 96, PixelSize{290, 59}}, saved},
-      {{"minimised", WindowState::kMinimised, {160, 28}, 96, std::nullopt}, saved},
-      {{"maximised", WindowState::kMaximised, {1024, 768}, 96, std::nullopt}, saved},
-      {{"restored", WindowState::kNormal, {160, 28}, 96, PixelSize{290, 59}}, saved},
-      {{"150% unchanged", WindowState::kNormal, {432, 80}, 144, std::nullopt}, savedAt144},
-      {{"150% wider", WindowState::kNormal, {500, 80}, 144, PixelSize{432, 80}}, savedAt144},
-      {{"175% unchanged", WindowState::kNormal, {491, 99}, 168, std::nullopt}, savedAt168},
+    std::optional<PixelSize> restore;
+  } rows[] = {
+      {WindowState::kNormal, {290, 59}, 96, at96, std::nullopt},
+      {WindowState::kNormal, {400, 59}, 96, at96, PixelSize{290, 59}},
+      {WindowState::kNormal, {290, 30}, 96, at96, PixelSize{290, 59}},
+      {WindowState::kMinimised, {160, 28}, 96, at96, std::nullopt},
+      {WindowState::kMaximised, {1024, 768}, 96, at96, std::nullopt},
+      {WindowState::kNormal, {432, 80}, 144, at144, std::nullopt},
+      {WindowState::kNormal, {500, 81}, 144, at144, PixelSize{432, 80}},
   };
-  for (const auto& [c, s] : cases) {
-    SCOPED_TRACE(c.name);
-    const auto restore = SizeToRestore(c.state, c.outer, s, c.dpi);
-    EXPECT_EQ(restore, c.restore);
+  for (const auto& row : rows) {
+    const auto restore = SizeToRestore(row.state, row.outer, row.saved, row.dpi);
+    EXPECT_EQ(restore, row.restore) << row.outer.width << " x " << row.outer.height;
     if (restore) {
-      EXPECT_EQ(SizeToRestore(c.state, *restore, s, c.dpi), std::nullopt)
-          << "the rule's own resize must not start another";
+      EXPECT_EQ(SizeToRestore(row.state, *restore, row.saved, row.dpi), std::nullopt);
     }
   }
 }

@@ -1,0 +1,246 @@
+#include "tests/support/tree.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+#include "search/title_key.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fandrel::testing {
+namespace fs = std::filesystem;
+namespace {
+
+// A path of the tree as the system takes it. On Windows that is the "\\?\" form, the only
+// one that reaches past 260 characters and keeps a name's trailing dot or space.
+fs::path System(TextView path) {
+  path = path.substr(0, path.find_last_not_of(kPathSeparator) + 1);
+#ifdef _WIN32
+  return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+#else
+  return Text(path);
+#endif
+}
+
+#ifdef _WIN32
+DWORD AttributesOf(const fs::path& path) { return GetFileAttributesW(path.c_str()); }
+
+// Wine keeps a folder's read-only mark only as a missing write permission, makes links
+// only as Unix links, and follows those links when it deletes a folder: under Wine these
+// go to a Unix shell. It gives no handle to wait on (and fills in none that could be
+// closed), so the test waits for the work to show.
+bool Unix(std::string command, std::initializer_list<fs::path> paths,
+          const std::function<bool()>& landed) {
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  for (const fs::path& path : paths) {
+    char* unix = toUnix(path.c_str());
+    command += " '" + std::string(unix) + "'";
+    HeapFree(GetProcessHeap(), 0, unix);
+  }
+  std::wstring line = L"Z:\\bin\\sh -c \"" + std::wstring(command.begin(), command.end()) + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return false;
+  }
+  for (int wait = 0; wait < 2000 && !landed(); ++wait) Sleep(10);
+  return landed();
+}
+#endif
+
+}  // namespace
+
+bool RunningUnderWine() {
+#ifdef _WIN32
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+#else
+  return false;
+#endif
+}
+
+std::vector<Text> Keys(const std::vector<Text>& paths) {
+  std::vector<Text> keys;
+  for (const Text& path : paths) keys.push_back(GetTitleKey(path));
+  return keys;
+}
+
+Tree::Tree(Where where) : where_(where), root_(Text(u"R") + kPathSeparator) {
+  if (where == kMemory) return;
+  static int count = 0;
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  const fs::path root = fs::temp_directory_path() /
+                        ("fandrel-test-" + std::to_string(stamp) + "-" + std::to_string(++count));
+  fs::create_directory(root);
+  // A search may run as another user (see Deny).
+  fs::permissions(root, fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+  root_ = root.u16string() + kPathSeparator;
+}
+
+Tree::~Tree() {
+  if (where_ == kMemory) return;
+#ifdef _WIN32
+  for (void* handle : held_) CloseHandle(handle);
+#else
+  for (const Text& folder : locked_) chmod(System(folder).c_str(), 0755);
+#endif
+  Remove(u"");
+}
+
+Text Tree::Root() const { return root_; }
+
+Text Tree::Path(TextView relative) const {
+  Text path = root_ + Text(relative);
+  std::replace(path.begin(), path.end(), u'/', kPathSeparator);
+  return path;
+}
+
+Tree& Tree::Add(TextView relative, std::uint32_t attributes) {
+  const bool folder = relative.back() == u'/';
+  const std::size_t slash = relative.rfind(u'/', relative.size() - 2);
+  if (slash != TextView::npos && !memory_.count(Path(relative.substr(0, slash + 1)))) {
+    Add(relative.substr(0, slash + 1));
+  }
+  const Text path = Path(relative);
+  if (folder) memory_[path];  // known, so that a folder is added once
+  if (where_ == kMemory) {
+    const Text entry = folder ? path.substr(0, path.size() - 1) : path;
+    const std::size_t cut = entry.rfind(kPathSeparator) + 1;
+    memory_[entry.substr(0, cut)].emplace_back(entry.substr(cut), attributes ? attributes
+                                                                  : folder   ? kAttributeDirectory
+                                                                             : kAttributeArchive);
+    return *this;
+  }
+  const fs::path name = System(path);
+  folder ? fs::create_directory(name) : std::ofstream(name).good();
+#ifdef _WIN32
+  const DWORD marks = attributes & (kAttributeHidden | kAttributeSystem | kAttributeReadOnly);
+  if (marks) SetFileAttributesW(name.c_str(), AttributesOf(name) | marks);
+  if ((marks & kAttributeReadOnly) && !(AttributesOf(name) & kAttributeReadOnly)) {
+    Unix("chmod a-w", {name}, [&] { return (AttributesOf(name) & kAttributeReadOnly) != 0; });
+  }
+#else
+  if (attributes & kAttributeReadOnly) {
+    chmod(name.c_str(), 0555);
+    locked_.push_back(path);
+  }
+  // POSIX has no hidden mark: a name that begins with "." is how it hides one.
+  if (attributes & kAttributeHidden) {
+    fs::rename(name, name.parent_path() / ("." + name.filename().string()));
+  }
+#endif
+  return *this;
+}
+
+bool Tree::Link(TextView relative, TextView target) {
+  const fs::path link = System(Path(relative));
+#ifdef _WIN32
+  if (RunningUnderWine()) {
+    return Unix("ln -s", {System(Path(target)), link},
+                [&] { return AttributesOf(link) != INVALID_FILE_ATTRIBUTES; });
+  }
+  return CreateSymbolicLinkW(
+      link.c_str(), System(Path(target)).c_str(),
+      SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+#else
+  return symlink(System(Path(target)).c_str(), link.c_str()) == 0;
+#endif
+}
+
+bool Tree::Deny(TextView relative) {
+  const Text folder = Path(relative) + kPathSeparator;
+  denied_.push_back(folder);
+  if (where_ == kMemory) return true;
+#ifdef _WIN32
+  // Held open and shared with nobody, the folder cannot be opened for listing.
+  held_.push_back(CreateFileW(System(folder).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return held_.back() != INVALID_HANDLE_VALUE;
+#else
+  // Its owner may still write it, so it is no read-only folder: only listing it fails.
+  locked_.push_back(folder);
+  return chmod(System(folder).c_str(), 0300) == 0;
+#endif
+}
+
+void Tree::Remove(TextView relative) {
+  const fs::path path = System(Path(relative));
+#ifdef _WIN32
+  if (RunningUnderWine()) {
+    Unix("rm -rf", {path}, [&] { return AttributesOf(path) == INVALID_FILE_ATTRIBUTES; });
+    return;
+  }
+#endif
+  std::error_code ignored;
+  fs::remove_all(path, ignored);
+}
+
+void Tree::During(TextView folder, std::function<void()> action) {
+  duringFolder_ = Path(folder);
+  during_ = std::move(action);
+}
+
+void Tree::ReadFolder(const Text& folder, const EntryVisitor& visit) {
+  opened.push_back(folder);
+  const EntryVisitor watched = [&](TextView name, std::uint32_t attributes) {
+    if (during_ && folder == duringFolder_ && name != u"." && name != u"..") {
+      std::exchange(during_, nullptr)();
+    }
+    visit(name, attributes);
+  };
+  if (where_ == kDisk) {
+#ifndef _WIN32
+    // The superuser may list any folder: with one denied, the search looks at
+    // permissions as an ordinary user would.
+    const bool asNobody = !denied_.empty() && geteuid() == 0;
+    if (asNobody) setfsuid(65534);
+    SystemFolderReader().ReadFolder(folder, watched);
+    if (asNobody) setfsuid(0);
+#else
+    SystemFolderReader().ReadFolder(folder, watched);
+#endif
+  } else if (std::find(denied_.begin(), denied_.end(), folder) == denied_.end()) {
+    watched(u".", kAttributeDirectory);
+    watched(u"..", kAttributeDirectory);
+    for (const auto& [name, attributes] : memory_[folder]) watched(name, attributes);
+  }
+}
+
+Found Tree::Search(const Text& fragment) {
+  FavoritesSources sources;
+  sources.readRoot = [this] { return located ? std::optional<Text>(root_) : std::nullopt; };
+  sources.folders = this;
+  opened.clear();
+  Found found{SearchFavorites(fragment, matches_, distinct_, sources), {}, {}};
+  found.matches.assign(matches_.begin(), matches_.end());
+  found.distinct.assign(distinct_.begin(), distinct_.end());
+  return found;
+}
+
+#ifndef _WIN32
+std::map<Text, std::string> Tree::Snapshot() const {
+  std::map<Text, std::string> entries;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(
+           System(root_), fs::directory_options::skip_permission_denied)) {
+    std::string& line = entries[entry.path().u16string()];
+    if (!entry.is_symlink())
+      line = std::to_string(entry.last_write_time().time_since_epoch().count());
+    if (entry.is_regular_file()) line += " " + std::to_string(entry.file_size());
+  }
+  return entries;
+}
+#endif
+
+}  // namespace fandrel::testing

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "search/favorites_search.h"
+
+namespace fandrel::testing {
+
+// Whether this Windows program runs under Wine (never true natively).
+bool RunningUnderWine();
+
+// What one search found, as plain paths.
+struct Found {
+  Outcome outcome = Outcome::kNone;
+  std::vector<Text> matches;
+  std::vector<Text> distinct;
+};
+
+// The title keys of paths, in order: how a result reads to the user.
+std::vector<Text> Keys(const std::vector<Text>& paths);
+
+// A Favorites tree made for one test, in memory or on this system's disk. Relative paths
+// use '/'; one that ends in '/' is a folder, any other a shortcut, and the folders on the
+// way are made plain. In memory an entry carries whatever attribute word it is given, and
+// a folder lists its entries in the order they were added. On disk the tree is a fresh
+// temporary folder, removed afterwards, and the hidden, system and read-only bits of the
+// word become the system's own marks. Either way the tree is the search's folder reader
+// too, so a test sees which folders the walk opened and can act while one is listed.
+class Tree final : public FolderReader {
+ public:
+  enum Where { kMemory, kDisk };
+  explicit Tree(Where where);
+  ~Tree() override;
+  Tree(const Tree&) = delete;
+  Tree& operator=(const Tree&) = delete;
+
+  Tree& Add(TextView relative, std::uint32_t attributes = 0);
+  // A link to the folder `target` (on disk); false where the system makes none.
+  bool Link(TextView relative, TextView target);
+  // The folder can no longer be listed; false where that cannot be arranged.
+  bool Deny(TextView relative);
+  // Deletes an entry and all it holds, never following a link (on disk).
+  void Remove(TextView relative);
+  // Runs `action` once, when the walk is given the first entry of `folder`.
+  void During(TextView folder, std::function<void()> action);
+
+  Text Root() const;
+  Text Path(TextView relative) const;
+  // A search of the tree into lists the tree keeps, as the window keeps its own.
+  Found Search(const Text& fragment);
+  bool located = true;  // false: no usable Favorites location
+#ifndef _WIN32
+  // Every entry below the root, with its size and modification time; links are listed,
+  // not followed.
+  std::map<Text, std::string> Snapshot() const;
+#endif
+
+  void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
+  std::vector<Text> opened;  // the folders the walk opened, in order
+
+ private:
+  Where where_;
+  Text root_;
+  std::map<Text, std::vector<std::pair<Text, std::uint32_t>>> memory_;
+  PathList matches_;
+  PathList distinct_;
+  std::vector<Text> denied_;
+  std::vector<Text> locked_;  // folders whose permissions go back before removal
+  std::vector<void*> held_;
+  Text duringFolder_;
+  std::function<void()> during_;
+};
+
+}  // namespace fandrel::testing

@@ -1,0 +1,113 @@
+// The two modes of the main window and what Enter and Esc do in them, over controls held
+// in memory and a search whose results the test decides.
+#include <gtest/gtest.h>
+
+#include "ui/search_interaction.h"
+
+namespace fandrel {
+namespace {
+
+// "/" in a test stands for the system's separator.
+std::string Ascii(TextView text) {
+  std::string ascii(text.begin(), text.end());
+  for (char& c : ascii) c = c == static_cast<char>(kPathSeparator) ? '/' : c;
+  return ascii;
+}
+
+// Controls held in memory, as the window starts (input mode). Every call that changes
+// something is logged, so a test sees the steps and their order.
+struct FakeView final : MainView {
+  Text text;
+  int selection = -1;
+  bool listShown = false;
+  std::string log;
+
+  void Note(const std::string& step) { log += (log.empty() ? "" : ", ") + step; }
+  Text InputText() const override { return text; }
+  void SetInputText(const Text& t) override { text = t, Note("text '" + Ascii(t) + "'"); }
+  void SetInputTabStop(bool on) override { Note(on ? "tab stop" : "no tab stop"); }
+  void FocusInput() override { Note("focus text"); }
+  void ClearResults() override { Note("clear list"); }
+  void AppendResults(const PathList& entries) override {
+    std::string shown;
+    for (const Text& entry : entries) shown += (shown.empty() ? "" : "|") + Ascii(entry);
+    Note("add " + shown);
+  }
+  int ResultSelection() const override { return selection; }
+  void SetResultSelection(int p) override { selection = p, Note("select " + std::to_string(p)); }
+  bool ResultVisible() const override { return listShown; }
+  void SetResultVisible(bool shown) override { listShown = shown, Note(shown ? "show" : "hide"); }
+  void FocusResult() override { Note("focus list"); }
+  void OpenPath(const Text& path) override { Note("open " + Ascii(path)); }
+  void Close() override { Note("close"); }
+};
+
+TEST(Interaction, EnterAndEscInBothModes) {
+  const std::string list =
+      "clear list, add nemo|netlib|news, no tab stop, show, select 0, focus list";
+  const std::string back = "text '', hide, tab stop, focus text";
+  // Keys as the user presses them: each goes to the text box, or to the list while it
+  // shows. '\r' is Enter, '\x1b' Esc (the cancel button); '#' selects the list's third
+  // entry, '-' no entry and '+' one past the end. Each search finds the next results.
+  const struct {
+    const char* what;
+    std::u16string_view keys;
+    std::vector<std::u16string_view> results;
+    std::string log;
+  } rows[] = {
+      {"Enter in an empty text box", u"\r", {u"F/x.url"}, ""},
+      {"no match", u" a \r", {u""}, "search ' a ', text '', focus text"},
+      {"one title", u"x\r", {u"F/X.url"}, "search 'x', open F/X.url, text '', focus text"},
+      {"several titles", u"ne\r", {u"F/Nemo.url;G/NETLIB.URL;F/news.url"}, "search 'ne', " + list},
+      {"Enter in the list",
+       u"ne\r x#\r",
+       {u"F/Nemo.url;G/NETLIB.URL;F/news.url"},
+       "search 'ne', " + list + ", open F/news.url, " + back},
+      {"Enter in the list without a selection",
+       u"ne\r-\r+\r",
+       {u"F/Nemo.url;G/NETLIB.URL;F/news.url"},
+       "search 'ne', " + list},
+      {"Esc twice",
+       u"ne\r\x1b\x1b",
+       {u"F/Nemo.url;G/NETLIB.URL;F/news.url"},
+       "search 'ne', " + list + ", " + back + ", close"},
+      {"a second list",
+       u"ne\r\x1by\r",
+       {u"F/Nemo.url;G/NETLIB.URL;F/news.url", u"F/y1.url;F/y2.url"},
+       "search 'ne', " + list + ", " + back +
+           ", search 'y', clear list, add y1|y2, no tab stop, show, select 0, focus list"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    FakeView view;
+    std::size_t searches = 0;
+    SearchInteraction interaction(view, [&](const Text& fragment, PathList& m, PathList& d) {
+      view.Note("search '" + Ascii(fragment) + "'");
+      m.clear();
+      for (TextView rest = row.results[searches++]; !rest.empty();) {
+        m.emplace_back(rest.substr(0, rest.find(u';')));
+        for (char16_t& c : m.back()) c = c == u'/' ? kPathSeparator : c;
+        rest.remove_prefix(std::min(rest.size(), m.back().size() + 1));
+      }
+      if (m.empty()) return Outcome::kNone;
+      d = m;
+      return m.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
+    });
+    for (char16_t key : row.keys) {
+      if (key == u'\x1b') {
+        interaction.OnCancelClick();
+      } else if (view.listShown) {
+        const auto pick = std::u16string_view(u"-#+").find(key);
+        if (pick != std::u16string_view::npos) view.selection = pick ? int(pick) + 1 : -1;
+        interaction.OnResultKeyPress(key);
+      } else {
+        interaction.OnInputKeyPress(key);  // before the text box takes the character
+        if (key != u'\r') view.text += key;
+      }
+    }
+    EXPECT_EQ(view.log, row.log);
+  }
+}
+
+}  // namespace
+}  // namespace fandrel

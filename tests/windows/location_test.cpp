@@ -1,0 +1,82 @@
+// Where the Favorites folder is, read from the current user's registry. HKEY_CURRENT_USER
+// is redirected to a scratch key, so the tests never touch the real setting.
+#include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/favorites_location.h"
+#include "platform/text.h"
+
+namespace fandrel::testing {
+namespace {
+
+constexpr wchar_t kShellFolders[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+class Location : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    name_ = L"Software\\FandrelTests\\" + std::to_wstring(GetCurrentProcessId());
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, name_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &scratch_, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratch_), ERROR_SUCCESS);
+  }
+  void TearDown() override {
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegCloseKey(scratch_);
+    RegDeleteTreeW(HKEY_CURRENT_USER, name_.c_str());
+  }
+
+  // The value as raw bytes, so that a test can leave out the terminating NUL.
+  static void Set(DWORD type, const void* data, DWORD bytes) {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                    nullptr);
+    RegSetValueExW(key, L"Favorites", 0, type, static_cast<const BYTE*>(data), bytes);
+    RegCloseKey(key);
+  }
+  static void Set(const std::wstring& text, DWORD type = REG_SZ, bool nul = true) {
+    Set(type, text.c_str(), static_cast<DWORD>((text.size() + nul) * sizeof(wchar_t)));
+  }
+
+ private:
+  std::wstring name_;
+  HKEY scratch_ = nullptr;
+};
+
+TEST_F(Location, IsTheValueWithOneBackslashAppendedOrTheShellsOwnFolder) {
+  PWSTR known = nullptr;
+  ASSERT_TRUE(SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Favorites, 0, nullptr, &known)));
+  const Text shells = Text(known, known + wcslen(known)) + u"\\";
+  CoTaskMemFree(known);
+  EXPECT_EQ(ReadFavoritesRoot(), shells) << "no key";
+
+  const std::wstring longValue = L"C:\\" + std::wstring(296, L'x');  // far past 128 bytes
+  SetEnvironmentVariableW(L"FANDREL_TEST_HOME", L"C:\\Home\\Zoë");
+  const DWORD number = 42;
+  const struct {
+    std::function<void()> set;
+    Text root;
+  } rows[] = {
+      {[] { Set(L"C:\\WINDOWS\\Favoritos"); }, u"C:\\WINDOWS\\Favoritos\\"},
+      {[] { Set(L"D:\\"); }, u"D:\\\\"},
+      {[] { Set(L"C:\\Избранное\\\U0001F516"); }, u"C:\\Избранное\\\U0001F516\\"},
+      {[&] { Set(longValue); }, Text(longValue.begin(), longValue.end()) + u"\\"},
+      {[] { Set(L"C:\\NoNul", REG_SZ, false); }, u"C:\\NoNul\\"},
+      {[] { Set(L"%FANDREL_TEST_HOME%\\Favorites", REG_EXPAND_SZ); },
+       u"C:\\Home\\Zoë\\Favorites\\"},
+      {[] { Set(L""); }, shells},
+      {[&] { Set(REG_DWORD, &number, sizeof number); }, shells},
+  };
+  // Each row is read afresh: nothing is kept from one read to the next.
+  for (const auto& row : rows) {
+    row.set();
+    EXPECT_EQ(ReadFavoritesRoot(), row.root) << std::string(row.root.begin(), row.root.end());
+  }
+}
+
+}  // namespace
+}  // namespace fandrel::testing
