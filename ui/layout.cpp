@@ -6,10 +6,20 @@ namespace fandrel {
 
 namespace {
 
+// Each edge becomes pixels on its own, and the size is what lies between them: edges that
+// coincide in twips (the bottoms of txtInput and cmdCancel) then coincide in pixels at
+// every DPI, where rounding the size apart from the position could leave a pixel between.
+PixelRect ToPixels(const TwipsRect& rect, int dpi) {
+  const int left = TwipsToPixels(rect.left, dpi);
+  const int top = TwipsToPixels(rect.top, dpi);
+  return PixelRect{left, top, TwipsToPixels(rect.left + rect.width, dpi) - left,
+                   TwipsToPixels(rect.top + rect.height, dpi) - top};
+}
+
 PixelRect PlaceInFrame(const TwipsRect& control, int dpi) {
-  return PixelRect{TwipsToPixels(kFrameTwips.left + control.left, dpi),
-                   TwipsToPixels(kFrameTwips.top + control.top, dpi),
-                   TwipsToPixels(control.width, dpi), TwipsToPixels(control.height, dpi)};
+  return ToPixels(TwipsRect{kFrameTwips.left + control.left, kFrameTwips.top + control.top,
+                            control.width, control.height},
+                  dpi);
 }
 
 }  // namespace
@@ -31,14 +41,12 @@ int PixelsToTwips(int pixels, int dpi) {
 }
 
 MainLayout LayOutMainWindow(int dpi) {
-  return MainLayout{
-      TwipsToPixels(kClientWidthTwips, dpi),
-      TwipsToPixels(kClientHeightTwips, dpi),
-      PixelRect{TwipsToPixels(kFrameTwips.left, dpi), TwipsToPixels(kFrameTwips.top, dpi),
-                TwipsToPixels(kFrameTwips.width, dpi), TwipsToPixels(kFrameTwips.height, dpi)},
-      PlaceInFrame(kInputTwips, dpi),
-      PlaceInFrame(kCancelTwips, dpi),
-      PlaceInFrame(kResultTwips, dpi)};
+  return MainLayout{TwipsToPixels(kClientWidthTwips, dpi),
+                    TwipsToPixels(kClientHeightTwips, dpi),
+                    ToPixels(kFrameTwips, dpi),
+                    PlaceInFrame(kInputTwips, dpi),
+                    PlaceInFrame(kCancelTwips, dpi),
+                    PlaceInFrame(kResultTwips, dpi)};
 }
 
 }  // namespace fandrel
