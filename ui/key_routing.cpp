@@ -46,8 +46,12 @@ LRESULT CALLBACK ResultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_GETDLGCODE:
       return DialogCodeWithEnter(route, hwnd, wParam, lParam);
     case WM_CHAR:
-      // When the list is dropped down, the Enter key's WM_KEYDOWN has already closed it
-      // and made the highlighted entry the selection, so Enter opens that entry.
+      // The list takes the focus while the Enter that started the search may still be
+      // held: its auto-repeats (the key was already down) must not open the first title,
+      // so only a fresh press reaches the handler. When the list is dropped down, the
+      // Enter key's WM_KEYDOWN has already closed it and made the highlighted entry the
+      // selection, so Enter opens that entry.
+      if (wParam == VK_RETURN && (HIWORD(lParam) & KF_REPEAT)) break;
       route.interaction->OnResultKeyPress(static_cast<char16_t>(wParam));
       break;
   }
