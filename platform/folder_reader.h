@@ -25,6 +25,9 @@ class FolderReader {
  public:
   virtual ~FolderReader() = default;
 
+  // Called with the root folder when a search begins, before any folder is read.
+  virtual void BeginSearch(const Text& /*root*/) {}
+
   // Calls `visit` for each entry of `folder` (a path ending with a separator), in the
   // file system's own order: files and folders, "." and ".." included, entries marked
   // hidden or system left out. A folder that cannot be read yields nothing. Only one

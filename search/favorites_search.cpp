@@ -72,6 +72,7 @@ struct MatchKeys {
 // path's title key, so it is kept for the sort instead of being computed again.
 void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& folders,
                     PathList& strMatches, MatchKeys& keys) {
+  folders.BeginSearch(root);
   PathList strFolders{root};
   Text title;
   static constexpr char16_t kSeparator[] = {kPathSeparator, 0};

@@ -1,30 +1,24 @@
 #include <windows.h>
 
 #include "platform/folder_reader.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/long_path.h"
 
 namespace fandrel {
 namespace {
 
-// Past MAX_PATH a path only reaches the file system with the "\\?\" prefix, unless the
-// system has long paths enabled. Short paths are left alone: the prefix also turns off
-// the normalisation that a path from the registry may rely on.
-std::wstring SearchPattern(const Text& folder) {
-  std::wstring pattern = ToWide(folder);
-  pattern += L'*';
-  if (pattern.size() < MAX_PATH) return pattern;
-  if (pattern.rfind(L"\\\\?\\", 0) == 0) return pattern;
-  if (pattern.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + pattern.substr(2);
-  return L"\\\\?\\" + pattern;
-}
-
 class Win32FolderReader final : public FolderReader {
  public:
+  void BeginSearch(const Text& root) override { LastSearchPaths().BeginSearch(root); }
+
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override {
+    // Every folder is read through its exact long form: past MAX_PATH no other form
+    // reaches it, and a folder whose name ends in a dot or a space would otherwise be
+    // read as the folder named without them.
+    const std::wstring pattern = LastSearchPaths().ExactForm(folder) + L'*';
     WIN32_FIND_DATAW data;
     // The attribute word comes with each name, so no second query per entry is needed.
-    HANDLE find = FindFirstFileExW(SearchPattern(folder).c_str(), FindExInfoBasic, &data,
-                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) return;
     Text name;
     do {

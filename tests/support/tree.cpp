@@ -192,6 +192,10 @@ void Tree::During(TextView folder, std::function<void()> action) {
   during_ = std::move(action);
 }
 
+void Tree::BeginSearch(const Text& root) {
+  if (where_ == kDisk) SystemFolderReader().BeginSearch(root);
+}
+
 void Tree::ReadFolder(const Text& folder, const EntryVisitor& visit) {
   opened.push_back(folder);
   const EntryVisitor watched = [&](TextView name, std::uint32_t attributes) {

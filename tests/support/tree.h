@@ -58,6 +58,7 @@ class Tree final : public FolderReader {
   std::map<Text, std::string> Snapshot() const;
 #endif
 
+  void BeginSearch(const Text& root) override;
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
   std::vector<Text> opened;  // the folders the walk opened, in order
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/favorites_location.h"
+#include "platform/win32/long_path.h"
 #include "platform/text.h"
 
 namespace fandrel::testing {
@@ -75,6 +76,26 @@ TEST_F(Location, IsTheValueWithOneBackslashAppendedOrTheShellsOwnFolder) {
   for (const auto& row : rows) {
     row.set();
     EXPECT_EQ(ReadFavoritesRoot(), row.root) << std::string(row.root.begin(), row.root.end());
+  }
+}
+
+// The walk reaches every folder through the "\\?\" form, which takes a path exactly as
+// written: it must come from the root as the system normalises it, then exact names.
+TEST(LongPath, IsMadeFromTheNormalisedRootWithTheNamesKeptExactly) {
+  const struct {
+    Text root, path;
+    std::wstring exact;
+  } rows[] = {
+      {u"D:\\\\", u"D:\\\\Trail.\\x.url", L"\\\\?\\D:\\Trail.\\x.url"},
+      {u"C:/Fav/../Favoritos\\", u"C:/Fav/../Favoritos\\Space \\",
+       L"\\\\?\\C:\\Favoritos\\Space \\"},
+      {u"\\\\server\\share\\Fav\\", u"\\\\server\\share\\Fav\\Sub\\",
+       L"\\\\?\\UNC\\server\\share\\Fav\\Sub\\"},
+      {u"\\\\?\\C:\\Fav\\", u"\\\\?\\C:\\Fav\\a.url", L"\\\\?\\C:\\Fav\\a.url"},
+  };
+  for (const auto& row : rows) {
+    LastSearchPaths().BeginSearch(row.root);
+    EXPECT_EQ(LastSearchPaths().ExactForm(row.path), row.exact);
   }
 }
 
