@@ -2,12 +2,36 @@
 #include <shellapi.h>
 
 #include "platform/shell_open.h"
+#include "platform/win32/long_path.h"
 #include "platform/win32/wide.h"
 
 namespace fandrel {
+namespace {
+
+// The shell opens no path of MAX_PATH characters or more, whatever the program's long
+// path awareness: such a path is handed over in its short form, where the volume keeps
+// short names and that form is short enough. Otherwise the path goes as it is.
+std::wstring PathForTheShell(const Text& path) {
+  std::wstring file = ToWide(path);
+  if (file.size() < MAX_PATH) return file;
+  const std::wstring exact = LastSearchPaths().ExactForm(path);
+  std::wstring shortForm(exact.size() + 1, L'\0');
+  const DWORD length = GetShortPathNameW(exact.c_str(), shortForm.data(),
+                                         static_cast<DWORD>(shortForm.size()));
+  if (length == 0 || length >= shortForm.size()) return file;
+  shortForm.resize(length);
+  if (shortForm.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+    shortForm.replace(0, 8, L"\\\\");
+  } else if (shortForm.rfind(L"\\\\?\\", 0) == 0) {
+    shortForm.erase(0, 4);
+  }
+  return shortForm.size() < MAX_PATH ? shortForm : file;
+}
+
+}  // namespace
 
 void OpenWithShell(void* ownerWindow, const Text& path) {
-  const std::wstring file = ToWide(path);
+  const std::wstring file = PathForTheShell(path);
   ShellExecuteW(static_cast<HWND>(ownerWindow), L"open", file.c_str(), L"", L"", SW_SHOWNORMAL);
 }
 

@@ -125,6 +125,20 @@ void Key(WORD key, DWORD flags = 0, wchar_t character = 0) {
   SendInput(1, &input, sizeof input);
 }
 
+// Whether two paths name the same file, whatever their form.
+bool SameFile(const Text& a, const Text& b) {
+  BY_HANDLE_FILE_INFORMATION info[2] = {};
+  for (int k = 0; k < 2; ++k) {
+    const std::wstring path = L"\\\\?\\" + std::wstring((k ? b : a).begin(), (k ? b : a).end());
+    const HANDLE file = CreateFileW(path.c_str(), 0, 7, nullptr, OPEN_EXISTING, 0, nullptr);
+    GetFileInformationByHandle(file, &info[k]);
+    CloseHandle(file);
+  }
+  return info[0].nFileIndexLow && info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+         info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
+         info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
 // One run of the program, on a Favorites tree of the test's own.
 class E2e : public ::testing::Test {
  protected:
@@ -272,6 +286,8 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
                         u"Sub/Émigré news.url", u"Sub/Daily NEWS.URL"}) {
     tree_.Add(name);
   }
+  const Text deep = Text(120, u'F') + u"/" + Text(120, u'G') + u"/Deep.url";  // past 260
+  tree_.Add(deep);
   Start();
   const HWND list = Control(kResultId);
   Text opened;  // what the recorder should have logged so far
@@ -283,6 +299,14 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
     EXPECT_EQ(Opened(++count), opened);
     EXPECT_TRUE(InputMode());
   }
+  // The shell opens no path of 260 characters or more: it is given the same file's
+  // short path.
+  Press(VK_RETURN, L"deep");
+  const Text log = Opened(++count);
+  EXPECT_TRUE(SameFile(log.substr(opened.size(), log.size() - opened.size() - 1), tree_.Path(deep)))
+      << "the shell was not given the deep shortcut";
+  opened = log;
+  EXPECT_TRUE(InputMode());
 
   // The Enter that starts the search is held down: its repeats must not open anything.
   Press(0, L"news");
