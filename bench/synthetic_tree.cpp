@@ -1,9 +1,6 @@
 #include "bench/synthetic_tree.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <fstream>
 #include <random>
 #include <stdexcept>
 #include <unordered_set>
@@ -17,7 +14,7 @@ namespace {
 constexpr int kMaxDepth = 6;
 
 struct Folder {
-  std::string path;
+  std::filesystem::path path;
   int depth;
   std::unordered_set<std::string> names;  // taken in this folder
 };
@@ -32,14 +29,9 @@ std::string FreeName(Folder& folder, const std::string& wanted, const char* suff
   return name;
 }
 
-void MakeFolder(const std::string& path) {
-  if (mkdir(path.c_str(), 0755) != 0) throw std::runtime_error("cannot make " + path);
-}
-
-void MakeShortcut(const std::string& path) {
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-  if (fd < 0) throw std::runtime_error("cannot make " + path);
-  close(fd);
+// Names are UTF-8, on every system.
+std::filesystem::path Utf8(const std::string& name) {
+  return std::u8string(name.begin(), name.end());
 }
 
 }  // namespace
@@ -50,7 +42,7 @@ TreeFacts MakeSyntheticTree(const std::filesystem::path& root, long entries, std
   const long folderCount = entries / 10;
   std::vector<Folder> folders;
   folders.reserve(static_cast<std::size_t>(folderCount) + 1);
-  folders.push_back({root.string(), 0, {}});
+  folders.push_back({root, 0, {}});
 
   // A spine first, so that the tree reaches its full depth whatever its size; then each
   // folder goes under one picked at random among those not yet at the deepest level.
@@ -59,16 +51,21 @@ TreeFacts MakeSyntheticTree(const std::filesystem::path& root, long entries, std
     const std::size_t parent = made < kMaxDepth ? folders.size() - 1 : open[random() % open.size()];
     Folder child;
     child.depth = folders[parent].depth + 1;
-    child.path = folders[parent].path + "/" + FreeName(folders[parent], FolderName(random), "");
-    MakeFolder(child.path);
+    child.path = folders[parent].path / Utf8(FreeName(folders[parent], FolderName(random), ""));
+    if (!std::filesystem::create_directory(child.path)) {
+      throw std::runtime_error("cannot make " + child.path.string());
+    }
     if (child.depth < kMaxDepth) open.push_back(folders.size());
     if (child.depth > facts.depth) facts.depth = child.depth;
     folders.push_back(std::move(child));
   }
   facts.folders = folderCount;
 
+  // The shortcuts are empty files: the search reads names only.
   auto addShortcut = [&](Folder& folder, const std::string& title) {
-    MakeShortcut(folder.path + "/" + FreeName(folder, title, ".url"));
+    if (!std::ofstream(folder.path / Utf8(FreeName(folder, title, ".url")))) {
+      throw std::runtime_error("cannot make a shortcut in " + folder.path.string());
+    }
     ++facts.shortcuts;
   };
   std::uniform_int_distribution<std::size_t> anyFolder(0, folders.size() - 1);

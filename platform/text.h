@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace fandrel {
 
@@ -10,9 +9,6 @@ namespace fandrel {
 // found, compared and kept exactly; conversions happen only inside platform/.
 using Text = std::u16string;
 using TextView = std::u16string_view;
-
-// A growable, ordered list of paths with 0-based positions.
-using PathList = std::vector<Text>;
 
 // The character that ends every folder path, so that a folder path followed by an
 // entry name is that entry's full path.

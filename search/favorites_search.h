@@ -6,6 +6,7 @@
 #include "platform/favorites_location.h"
 #include "platform/folder_reader.h"
 #include "platform/text.h"
+#include "search/path_list.h"
 
 namespace fandrel {
 

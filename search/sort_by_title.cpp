@@ -1,7 +1,7 @@
 #include "search/sort_by_title.h"
 
-#include <cstdint>
-#include <cstring>
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "search/title_key.h"
@@ -18,111 +18,120 @@ std::ptrdiff_t Middle(std::ptrdiff_t lo, std::ptrdiff_t hi) {
   return mid;
 }
 
-// Ordinal order on UTF-16 code units, a prefix first. Titles often share long beginnings
-// (a site's name), so equal stretches are skipped four code units at a time; the first
-// unequal unit is then compared on its own, which keeps the order independent of the
-// machine's byte order.
-bool KeyLess(TextView a, TextView b) {
-  const std::size_t common = a.size() < b.size() ? a.size() : b.size();
-  std::size_t k = 0;
-  for (; k + 4 <= common; k += 4) {
-    std::uint64_t x;
-    std::uint64_t y;
-    std::memcpy(&x, a.data() + k, sizeof x);
-    std::memcpy(&y, b.data() + k, sizeof y);
-    if (x != y) break;
+// 24 bytes: the sort moves these around.
+struct Item {
+  std::uint64_t head;  // four code units of the key
+  const char16_t* data;
+  std::uint32_t size : 31;
+  std::uint32_t fold : 1;
+  std::uint32_t key;
+
+  TitleKeys::Units Units() const { return {data, size, fold != 0}; }
+};
+
+// Orders items[begin, end), whose keys agree on their first `at` code units, by the
+// rest of their keys: four units at a time, for as long as any of them has more. Most
+// titles differ early, so most keys are read only a few times. Marks in `newKey` each
+// position after `begin` whose key differs from the one before it.
+void SortFrom(std::vector<Item>& items, std::vector<bool>& newKey, std::size_t begin,
+              std::size_t end, std::size_t at) {
+  bool longer = false;  // whether any key goes on past these four units
+  for (std::size_t k = begin; k < end; ++k) {
+    items[k].head = items[k].Units().FourFrom(at);
+    longer = longer || items[k].size > at + 4;
   }
-  for (; k < common; ++k) {
-    if (a[k] != b[k]) return a[k] < b[k];
+  const auto first = items.begin() + static_cast<std::ptrdiff_t>(begin);
+  const auto last = items.begin() + static_cast<std::ptrdiff_t>(end);
+  if (!longer) {
+    // Equal heads here mean equal keys, but for trailing U+0000s: the shorter first.
+    std::sort(first, last, [](const Item& a, const Item& b) {
+      return a.head != b.head ? a.head < b.head : a.size < b.size;
+    });
+    for (std::size_t k = begin + 1; k < end; ++k) {
+      newKey[k] = items[k].head != items[k - 1].head || items[k].size != items[k - 1].size;
+    }
+    return;
   }
-  return a.size() < b.size();
+  std::sort(first, last, [](const Item& a, const Item& b) { return a.head < b.head; });
+  for (std::size_t run = begin; run < end;) {
+    std::size_t next = run + 1;
+    while (next < end && items[next].head == items[run].head) ++next;
+    if (run > begin) newKey[run] = true;
+    if (next - run > 1) SortFrom(items, newKey, run, next, at + 4);
+    run = next;
+  }
 }
 
-// The quicksort proper, on positions: order[k] is the position (in the caller's lists)
-// of the path that belongs at k. Moving positions instead of strings makes each exchange
-// cheap; the exchanges are exactly the ones the partition makes on the lists.
-void SortOrder(const std::vector<TextView>& keys, std::vector<std::size_t>& order,
+void Quicksort(std::vector<std::uint32_t>& ranks, std::vector<std::uint32_t>& order,
                std::ptrdiff_t lo, std::ptrdiff_t hi) {
-  auto keyAt = [&](std::ptrdiff_t k) { return keys[order[static_cast<std::size_t>(k)]]; };
+  auto rank = [&](std::ptrdiff_t k) { return ranks[static_cast<std::size_t>(k)]; };
   // The two parts of a partition are disjoint, so sorting the smaller one by recursion
   // and the larger one in this loop gives the same result as sorting both by recursion,
   // with a stack no deeper than log2(n).
   while (lo < hi) {
     std::ptrdiff_t i = lo;
     std::ptrdiff_t j = hi;
-    const TextView pivot = keyAt(Middle(lo, hi));
+    const std::uint32_t pivot = rank(Middle(lo, hi));
     while (i <= j) {
-      while (KeyLess(keyAt(i), pivot) && i < hi) ++i;
-      while (KeyLess(pivot, keyAt(j)) && j > lo) --j;
+      while (rank(i) < pivot && i < hi) ++i;
+      while (pivot < rank(j) && j > lo) --j;
       if (i <= j) {
         // Equal keys stop both scans and are exchanged too; that is what makes the
         // later of two equal titles come first.
-        std::swap(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(j)]);
-        ++i;
-        --j;
+        const auto a = static_cast<std::size_t>(i++);
+        const auto b = static_cast<std::size_t>(j--);
+        std::swap(ranks[a], ranks[b]);
+        std::swap(order[a], order[b]);
       }
     }
-    const bool leftIsSmaller = (j - lo) < (hi - i);
-    if (leftIsSmaller) {
-      if (lo < j) SortOrder(keys, order, lo, j);
+    if ((j - lo) < (hi - i)) {
+      if (lo < j) Quicksort(ranks, order, lo, j);
       lo = i;
     } else {
-      if (i < hi) SortOrder(keys, order, i, hi);
+      if (i < hi) Quicksort(ranks, order, i, hi);
       hi = j;
-    }
-  }
-}
-
-std::vector<std::size_t> Identity(std::size_t size) {
-  std::vector<std::size_t> order(size);
-  for (std::size_t k = 0; k < size; ++k) order[k] = k;
-  return order;
-}
-
-// Puts keys[order[k]] and paths[order[k]] at k, following each cycle of the permutation
-// so that every string is moved once and nothing is copied.
-void ApplyOrder(std::vector<std::size_t>& order, std::vector<TextView>& keys, PathList& paths,
-                std::size_t lo, std::size_t hi) {
-  for (std::size_t start = lo; start <= hi; ++start) {
-    if (order[start] == start) continue;
-    const TextView heldKey = keys[start];
-    Text heldPath = std::move(paths[start]);
-    std::size_t k = start;
-    for (;;) {
-      const std::size_t from = order[k];
-      order[k] = k;  // in place now
-      if (from == start) {
-        keys[k] = heldKey;
-        paths[k] = std::move(heldPath);
-        break;
-      }
-      keys[k] = keys[from];
-      paths[k] = std::move(paths[from]);
-      k = from;
     }
   }
 }
 
 }  // namespace
 
-void SortByKeys(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo,
-                std::ptrdiff_t hi) {
-  if (lo >= hi) return;
-  std::vector<std::size_t> order = Identity(keys.size());
-  SortOrder(keys, order, lo, hi);
-  ApplyOrder(order, keys, paths, static_cast<std::size_t>(lo), static_cast<std::size_t>(hi));
+std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys) {
+  std::vector<Item> items(keys.size());
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    const TitleKeys::Units units = keys.UnitsOf(k);
+    items[k] = Item{0, units.data, units.size, units.fold, static_cast<std::uint32_t>(k)};
+  }
+  std::vector<bool> newKey(items.size());
+  SortFrom(items, newKey, 0, items.size(), 0);
+  std::vector<std::uint32_t> ranks(keys.size());
+  std::uint32_t rank = 0;
+  for (std::size_t k = 1; k < items.size(); ++k) ranks[items[k].key] = rank += newKey[k];
+  return ranks;
+}
+
+std::vector<std::uint32_t> RankTitles(const PathList& paths) {
+  TitleKeys keys(paths);
+  Text key;
+  for (std::size_t k = 0; k < paths.size(); ++k) {
+    TitleKeyOf(paths.Name(k), key);
+    keys.Append(key);
+  }
+  return RankTitleKeys(keys);
+}
+
+std::vector<std::uint32_t> SortRanks(std::vector<std::uint32_t>& ranks, std::ptrdiff_t lo,
+                                     std::ptrdiff_t hi) {
+  std::vector<std::uint32_t> order(ranks.size());
+  std::iota(order.begin(), order.end(), 0u);
+  Quicksort(ranks, order, lo, hi);
+  return order;
 }
 
 void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi) {
   if (lo >= hi) return;
-  std::vector<Text> keys(paths.size());
-  std::vector<TextView> views(paths.size());
-  for (std::ptrdiff_t k = lo; k <= hi; ++k) {
-    const auto at = static_cast<std::size_t>(k);
-    keys[at] = GetTitleKey(paths[at]);
-    views[at] = keys[at];
-  }
-  SortByKeys(views, paths, lo, hi);
+  std::vector<std::uint32_t> ranks = RankTitles(paths);
+  paths.Reorder(SortRanks(ranks, lo, hi));
 }
 
 }  // namespace fandrel

@@ -1,20 +1,30 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
-#include "platform/text.h"
+#include "search/path_list.h"
+#include "search/title_keys.h"
 
 namespace fandrel {
 
-// Sorts `paths` between positions lo and hi inclusive in ascending order of title key.
-// Among equal keys the outcome is fixed by the partition (the order the user sees, and
-// which of several equal titles the distinct pass keeps, depend on it), so this is one
-// exact quicksort rather than any sort that merely orders the keys.
-void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi);
+// A rank for each key: equal keys get equal ranks and a smaller key a smaller one, so
+// that comparing two ranks decides exactly what comparing the two keys ordinally would.
+std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys);
+// The same for the title keys of `paths`.
+std::vector<std::uint32_t> RankTitles(const PathList& paths);
 
-// The same sort on paths whose title keys are already known (the search keeps them side
-// by side in one buffer, which the sort reads far faster than thousands of separate
-// strings): `keys[i]` is the key of `paths[i]`, and both lists are permuted together.
-void SortByKeys(std::vector<TextView>& keys, PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi);
+// The quicksort by title, on ranks: puts `ranks` in order between positions lo and hi
+// inclusive and returns, for each position, where the entry now there came from, so that
+// the lists that go with the ranks can follow. Among equal keys the outcome is fixed by
+// the partition (the order the user sees, and which of several equal titles the distinct
+// pass keeps, depend on it), so this is one exact quicksort rather than any sort that
+// merely orders the keys.
+std::vector<std::uint32_t> SortRanks(std::vector<std::uint32_t>& ranks, std::ptrdiff_t lo,
+                                     std::ptrdiff_t hi);
+
+// Sorts `paths` between positions lo and hi inclusive in ascending order of title key.
+void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi);
 
 }  // namespace fandrel

@@ -5,10 +5,24 @@
 namespace fandrel {
 
 Text GetTitleKey(TextView path) {
-  const auto separator = path.rfind(kPathSeparator);
-  TextView name = separator == TextView::npos ? path : path.substr(separator + 1);
+  Text key;
+  TitleKeyOf(path.substr(path.rfind(kPathSeparator) + 1), key);
+  return key;
+}
+
+void TitleKeyOf(TextView name, Text& key) {
   name.remove_suffix(name.size() < 4 ? name.size() : 4);
-  return LowerCase(name);
+  key.assign(name);
+  // Most titles are plain ASCII, and for those the locale's answer is known without
+  // asking it: every locale lower-cases 'A' to 'Z' to 'a' to 'z', except 'I' in Turkish
+  // ones, which therefore takes the locale's own path.
+  for (char16_t& c : key) {
+    if (c >= 0x80 || c == u'I') {
+      key = LowerCase(name);
+      return;
+    }
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
+  }
 }
 
 bool HasShortcutSuffix(TextView name) {

@@ -32,7 +32,7 @@ void ControlView::FocusInput() { MoveFocus(input_); }
 
 void ControlView::ClearResults() { SendMessageW(result_, CB_RESETCONTENT, 0, 0); }
 
-void ControlView::AppendResults(const PathList& entries) {
+void ControlView::AppendResults(const std::vector<Text>& entries) {
   // A list can hold tens of thousands of titles: reserve its storage at once and let it
   // draw and recount its scroll range only at the end, not after every entry.
   size_t characters = 0;

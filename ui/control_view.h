@@ -17,7 +17,7 @@ class ControlView final : public MainView {
   void FocusInput() override;
 
   void ClearResults() override;
-  void AppendResults(const PathList& entries) override;
+  void AppendResults(const std::vector<Text>& entries) override;
   int ResultSelection() const override;
   void SetResultSelection(int position) override;
   bool ResultVisible() const override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/text.h"
 
 namespace fandrel {
@@ -19,7 +21,7 @@ class MainView {
 
   // cboResult. The list keeps its entries in the order they were added.
   virtual void ClearResults() = 0;
-  virtual void AppendResults(const PathList& entries) = 0;
+  virtual void AppendResults(const std::vector<Text>& entries) = 0;
   virtual int ResultSelection() const = 0;  // -1 when no entry is selected
   virtual void SetResultSelection(int position) = 0;
   virtual bool ResultVisible() const = 0;

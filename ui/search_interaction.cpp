@@ -27,7 +27,7 @@ void SearchInteraction::PresentOutcome(Outcome outcome) {
       view_.FocusInput();
       break;
     case Outcome::kOne:
-      if (!strDistinct.empty()) OpenFavorite(strDistinct.front());
+      if (!strDistinct.empty()) OpenFavorite(strDistinct[0]);
       view_.SetInputText(Text());
       view_.FocusInput();
       break;
@@ -35,9 +35,11 @@ void SearchInteraction::PresentOutcome(Outcome outcome) {
       // Emptied in one step rather than entry by entry from the top: with tens of
       // thousands of entries, removing the first one each time costs quadratic time.
       view_.ClearResults();
-      PathList keys;
+      std::vector<Text> keys;
       keys.reserve(strDistinct.size());
-      for (const Text& path : strDistinct) keys.push_back(GetTitleKey(path));
+      for (std::size_t k = 0; k < strDistinct.size(); ++k) {
+        keys.push_back(GetTitleKey(strDistinct.Name(k)));
+      }
       view_.AppendResults(keys);
       view_.SetInputTabStop(false);
       view_.SetResultVisible(true);

@@ -37,9 +37,6 @@ class SearchInteraction {
   void ReturnToInput();
   void OpenFavorite(const Text& path);
 
-  const PathList& Matches() const { return strMatches; }
-  const PathList& Distinct() const { return strDistinct; }
-
  private:
   MainView& view_;
   SearchFunction search_;

@@ -81,13 +81,6 @@ void AssignFromFileName(std::string_view bytes, Text& out) {
   }
 }
 
-Text FromFileName(std::string_view bytes) {
-  Text out;
-  out.reserve(bytes.size());
-  AssignFromFileName(bytes, out);
-  return out;
-}
-
 std::string ToFileName(TextView text) {
   // Most paths are ASCII from start to end; those code units are their own bytes.
   std::size_t ascii = 0;

@@ -228,8 +228,8 @@ Found Tree::Search(const Text& fragment) {
   sources.folders = this;
   opened.clear();
   Found found{SearchFavorites(fragment, matches_, distinct_, sources), {}, {}};
-  found.matches.assign(matches_.begin(), matches_.end());
-  found.distinct.assign(distinct_.begin(), distinct_.end());
+  for (std::size_t k = 0; k < matches_.size(); ++k) found.matches.push_back(matches_[k]);
+  for (std::size_t k = 0; k < distinct_.size(); ++k) found.distinct.push_back(distinct_[k]);
   return found;
 }
 

@@ -28,7 +28,7 @@ struct FakeView final : MainView {
   void SetInputTabStop(bool on) override { Note(on ? "tab stop" : "no tab stop"); }
   void FocusInput() override { Note("focus text"); }
   void ClearResults() override { Note("clear list"); }
-  void AppendResults(const PathList& entries) override {
+  void AppendResults(const std::vector<Text>& entries) override {
     std::string shown;
     for (const Text& entry : entries) shown += (shown.empty() ? "" : "|") + Ascii(entry);
     Note("add " + shown);
@@ -85,9 +85,10 @@ TEST(Interaction, EnterAndEscInBothModes) {
       view.Note("search '" + Ascii(fragment) + "'");
       m.clear();
       for (TextView rest = row.results[searches++]; !rest.empty();) {
-        m.emplace_back(rest.substr(0, rest.find(u';')));
-        for (char16_t& c : m.back()) c = c == u'/' ? kPathSeparator : c;
-        rest.remove_prefix(std::min(rest.size(), m.back().size() + 1));
+        Text path(rest.substr(0, rest.find(u';')));
+        rest.remove_prefix(std::min(rest.size(), path.size() + 1));
+        for (char16_t& c : path) c = c == u'/' ? kPathSeparator : c;
+        m.push_back(path);
       }
       if (m.empty()) return Outcome::kNone;
       d = m;

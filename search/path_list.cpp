@@ -1,0 +1,68 @@
+#include "search/path_list.h"
+
+namespace fandrel {
+
+PathList::PathList(std::initializer_list<TextView> paths) {
+  for (TextView path : paths) push_back(path);
+}
+
+Text PathList::operator[](std::size_t position) const {
+  const TextView folder = texts_->Get(entries_[position].folder);
+  const TextView name = texts_->Get(entries_[position].name);
+  Text path;
+  path.reserve(folder.size() + name.size());
+  path += folder;
+  path += name;
+  return path;
+}
+
+TextView PathList::Name(std::size_t position) const { return texts_->Get(entries_[position].name); }
+
+void PathList::clear() {
+  texts_.reset();
+  entries_ = {};  // not clear(): that would keep the storage of a long list
+}
+
+void PathList::push_back(TextView path) {
+  const std::size_t cut = path.rfind(kPathSeparator) + 1;  // 0 without a separator
+  Add(AddFolder(path.substr(0, cut)), path.substr(cut));
+}
+
+std::uint32_t PathList::AddFolder(TextView folder) { return Store(folder); }
+
+void PathList::Add(std::uint32_t folder, TextView name) {
+  entries_.push_back(Entry{folder, Store(name)});
+}
+
+void PathList::Reorder(const std::vector<std::uint32_t>& order) {
+  std::vector<Entry> reordered;
+  reordered.reserve(entries_.size());
+  for (std::uint32_t from : order) reordered.push_back(entries_[from]);
+  entries_ = std::move(reordered);
+}
+
+PathList PathList::Pick(const std::vector<std::uint32_t>& positions) const {
+  PathList picked;
+  picked.texts_ = texts_;
+  picked.entries_.reserve(positions.size());
+  for (std::uint32_t at : positions) picked.entries_.push_back(entries_[at]);
+  return picked;
+}
+
+bool operator==(const PathList& a, const PathList& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    if (a.texts_->Get(a.entries_[k].folder) != b.texts_->Get(b.entries_[k].folder) ||
+        a.Name(k) != b.Name(k)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::uint32_t PathList::Store(TextView text) {
+  if (!texts_) texts_ = std::make_shared<TextStore>();
+  return texts_->Store(text);
+}
+
+}  // namespace fandrel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "platform/text.h"
+#include "search/text_store.h"
+
+namespace fandrel {
+
+// A growable, ordered list of full paths with 0-based positions, held compactly: every
+// folder path and every entry name once, in one store of UTF-16 text, and each path as
+// two numbers. A search that matches most of a large tree keeps eight bytes per path
+// beside its name rather than a string of its own, and a full path is made only when it
+// is needed (to open it). Lists made from one another share the store, which lives as
+// long as any of them.
+class PathList {
+ public:
+  PathList() = default;
+  // Each path is split at its last separator into its folder and its name.
+  PathList(std::initializer_list<TextView> paths);
+
+  std::size_t size() const { return entries_.size(); }
+  bool empty() const { return entries_.empty(); }
+  Text operator[](std::size_t position) const;  // the full path
+  TextView Name(std::size_t position) const;
+
+  // Empties the list; lists made from it keep what they hold.
+  void clear();
+  void push_back(TextView path);
+
+  // Stores a folder path once, for any number of names in it.
+  std::uint32_t AddFolder(TextView folder);
+  void Add(std::uint32_t folder, TextView name);
+
+  // The entry at `order[k]` moves to k, for every k.
+  void Reorder(const std::vector<std::uint32_t>& order);
+  // A list of the entries at `positions`, in that order, sharing this list's buffer.
+  PathList Pick(const std::vector<std::uint32_t>& positions) const;
+
+  friend bool operator==(const PathList& a, const PathList& b);
+
+ private:
+  struct Entry {
+    std::uint32_t folder;  // the folder path, in the store
+    std::uint32_t name;    // the name, in the store
+  };
+  std::uint32_t Store(TextView text);
+
+  std::shared_ptr<TextStore> texts_;
+  std::vector<Entry> entries_;
+};
+
+}  // namespace fandrel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace fandrel {
+
+// Many short texts, kept one after another in blocks of fixed size, each found again by
+// the number Store gave it. A search that matches most of a large tree stores hundreds
+// of thousands of names here: in blocks, no text is ever moved, and growing never holds
+// an old and a new copy of everything at once, as one growing string would.
+class TextStore {
+ public:
+  // `text` must be shorter than 32,768 code units (every path and name on every system).
+  std::uint32_t Store(TextView text);
+  TextView Get(std::uint32_t at) const {
+    const char16_t* run = blocks_[at >> kBlockBits].get() + (at & (kBlockSize - 1));
+    return TextView(run + 1, run[0]);
+  }
+
+ private:
+  static constexpr unsigned kBlockBits = 18;  // 256 Ki code units, 512 KiB
+  static constexpr std::uint32_t kBlockSize = 1u << kBlockBits;
+
+  std::vector<std::unique_ptr<char16_t[]>> blocks_;
+  std::uint32_t used_ = kBlockSize;  // in the last block
+};
+
+}  // namespace fandrel
