@@ -112,6 +112,11 @@ fandrel_reg_add() {
   fandrel_reg add "$1" /v "$2" /t "$3" /d "$4" /f
 }
 
+fandrel_windows_path() {
+  local path=$1
+  printf 'Z:%s\n' "${path//\//\\}"
+}
+
 fandrel_set_dpi() {
   fandrel_reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$1" &&
     fandrel_stop_wine

@@ -38,7 +38,8 @@ void ControlView::AppendResults(const std::vector<Text>& entries) {
   size_t characters = 0;
   for (const Text& entry : entries) characters += entry.size() + 1;
   SendMessageW(result_, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(result_, CB_INITSTORAGE, entries.size(), characters * sizeof(wchar_t));
+  SendMessageW(result_, CB_INITSTORAGE, entries.size(),
+               static_cast<LPARAM>(characters * sizeof(wchar_t)));
   for (const Text& entry : entries) {
     const std::wstring wide = ToWide(entry);
     SendMessageW(result_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));

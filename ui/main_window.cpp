@@ -19,6 +19,8 @@ constexpr DWORD kWindowExStyle = 0;
 
 // The dropped-down list shows this many titles at once and scrolls for the rest.
 constexpr int kVisibleResults = 12;
+// The item that stands for the selection field of a combo box, rather than a list entry.
+constexpr WPARAM kSelectionField = static_cast<WPARAM>(-1);
 
 HWND CreateControl(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text,
                    DWORD style, DWORD exStyle, int id) {
@@ -134,10 +136,10 @@ void MainWindow::PlaceResultList(const RECT& place) {
     GetWindowRect(cboResult_, &field);
     return static_cast<int>(field.bottom - field.top);
   };
-  int selection = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, -1, 0));
+  int selection = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, kSelectionField, 0));
   for (int attempt = 0; attempt < 2 && fieldNow() != fieldHeight; ++attempt) {
     selection += fieldHeight - fieldNow();
-    SendMessageW(cboResult_, CB_SETITEMHEIGHT, -1, selection);
+    SendMessageW(cboResult_, CB_SETITEMHEIGHT, kSelectionField, selection);
   }
   // Room for the visible titles and the list's own border.
   const int entry = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, 0, 0));
