@@ -20,7 +20,15 @@ std::optional<double> FindMilliseconds(const std::string& root, const char* frag
 // The number of paths find prints for the same.
 std::optional<long> FindCount(const std::string& root, const char* fragment);
 
-// The peak memory, in MiB, of a fresh process of this program run with `arguments`.
+// The peak memory, in MiB, of a fresh process of this program run with `arguments`,
+// which calls ReportPeak as it ends.
 double PeakMiB(const std::vector<std::string>& arguments);
+// What such a process returns from main: on Windows its own peak, in KiB, which is how
+// the parent learns it (Wine keeps no figures of a process that has ended).
+int ReportPeak();
+
+// Whether the figures are Wine's rather than a system's own: they are printed, but no
+// goal is read from them.
+bool UnderWine();
 
 }  // namespace fandrel::bench

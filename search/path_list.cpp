@@ -34,11 +34,20 @@ void PathList::Add(std::uint32_t folder, TextView name) {
   entries_.push_back(Entry{folder, Store(name)});
 }
 
-void PathList::Reorder(const std::vector<std::uint32_t>& order) {
-  std::vector<Entry> reordered;
-  reordered.reserve(entries_.size());
-  for (std::uint32_t from : order) reordered.push_back(entries_[from]);
-  entries_ = std::move(reordered);
+void PathList::Reorder(std::vector<std::uint32_t> order) {
+  // In place, one cycle of the permutation at a time, marking each position done: a list
+  // of hundreds of thousands of paths is not held twice.
+  for (std::uint32_t start = 0; start < order.size(); ++start) {
+    if (order[start] == start) continue;
+    const Entry first = entries_[start];
+    std::uint32_t at = start;
+    for (std::uint32_t from = order[at]; from != start; at = from, from = order[at]) {
+      entries_[at] = entries_[from];
+      order[at] = at;
+    }
+    entries_[at] = first;
+    order[at] = at;
+  }
 }
 
 PathList PathList::Pick(const std::vector<std::uint32_t>& positions) const {

@@ -36,7 +36,7 @@ class PathList {
   void Add(std::uint32_t folder, TextView name);
 
   // The entry at `order[k]` moves to k, for every k.
-  void Reorder(const std::vector<std::uint32_t>& order);
+  void Reorder(std::vector<std::uint32_t> order);
   // A list of the entries at `positions`, in that order, sharing this list's buffer.
   PathList Pick(const std::vector<std::uint32_t>& positions) const;
 

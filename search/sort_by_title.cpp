@@ -100,7 +100,8 @@ std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys) {
   std::vector<Item> items(keys.size());
   for (std::size_t k = 0; k < items.size(); ++k) {
     const TitleKeys::Units units = keys.UnitsOf(k);
-    items[k] = Item{0, units.data, units.size, units.fold, static_cast<std::uint32_t>(k)};
+    items[k] =
+        Item{0, units.data, units.size & 0x7FFFFFFFu, units.fold, static_cast<std::uint32_t>(k)};
   }
   std::vector<bool> newKey(items.size());
   SortFrom(items, newKey, 0, items.size(), 0);

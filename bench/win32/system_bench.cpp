@@ -46,12 +46,22 @@ double PeakMiB(const std::vector<std::string>& arguments) {
     return 0;
   }
   WaitForSingleObject(child.hProcess, INFINITE);
-  PROCESS_MEMORY_COUNTERS counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(child.hProcess, &counters, sizeof counters);
+  DWORD kib = 0;
+  GetExitCodeProcess(child.hProcess, &kib);
   CloseHandle(child.hThread);
   CloseHandle(child.hProcess);
-  return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+  return static_cast<double>(kib) / 1024.0;
+}
+
+int ReportPeak() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<int>(counters.PeakWorkingSetSize / 1024);
+}
+
+bool UnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
 }  // namespace fandrel::bench
