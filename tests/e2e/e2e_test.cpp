@@ -1,16 +1,15 @@
 // The real fandrel.exe driven from outside as a user drives it: real key presses through
 // the dialog manager, reads of its window through Win32, and the shell's "open" of an
-// Internet shortcut landing in the recorder, which logs the path it was given. Only what
+// Internet shortcut landing in this driver, which logs the path it was given. Only what
 // the real window can show is checked here; the rules behind it are tested natively.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <optional>
+#include <functional>
 
 #include "tests/support/tree.h"
 #include "ui/control_ids.h"
@@ -19,17 +18,15 @@
 namespace fandrel::testing {
 namespace {
 
-constexpr DWORD kWaitMs = 15000;  // Wine on a busy machine can be slow to start a process
-
 template <typename Predicate>
-bool WaitUntil(Predicate done) {
-  for (const ULONGLONG end = GetTickCount64() + kWaitMs; !done(); Sleep(20)) {
+bool WaitUntil(Predicate done) {  // Wine on a busy machine can be slow to start a process
+  for (const ULONGLONG end = GetTickCount64() + 15000; !done(); Sleep(20)) {
     if (GetTickCount64() > end) return done();
   }
   return true;
 }
 
-// The folder of this driver, where the build also puts fandrel.exe and the recorder.
+// The folder of this driver, where the build also puts fandrel.exe.
 std::wstring Beside(const wchar_t* file) {
   wchar_t self[MAX_PATH];
   const std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
@@ -38,81 +35,76 @@ std::wstring Beside(const wchar_t* file) {
 
 const std::wstring kLog = Beside(L"opened.log");
 
-// A registry value set for a while and then put back, with any key made for it removed,
-// so that the driver is safe to run on a developer's own desktop.
-class RegistryValue {
- public:
-  RegistryValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value)
-      : root_(root), name_(name) {
-    for (std::size_t end = 0; made_.empty() && end != std::wstring::npos;) {
-      end = key.find(L'\\', end + 1);
-      HKEY probe = nullptr;
-      if (RegOpenKeyExW(root, key.substr(0, end).c_str(), 0, KEY_READ, &probe)) {
-        made_ = key.substr(0, end);
-      }
-      RegCloseKey(probe);
+// What the driver changes in the registry, undone when it ends (keys it made included), so
+// that it leaves a developer's own desktop as it was.
+std::vector<std::function<void()>> undo;
+
+void SetValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+  for (std::size_t end = 0; end != std::wstring::npos;) {
+    HKEY probe = nullptr;
+    end = key.find(L'\\', end + 1);
+    if (RegOpenKeyExW(root, key.substr(0, end).c_str(), 0, KEY_READ, &probe)) {
+      undo.push_back([=] { RegDeleteTreeW(root, key.substr(0, end).c_str()); });
+      break;
     }
-    RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-    DWORD bytes = sizeof old_;
-    had_ = !RegQueryValueExW(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(old_), &bytes);
-    Set(value.c_str());
+    RegCloseKey(probe);
   }
-  ~RegistryValue() {
-    had_ ? Set(old_) : RegDeleteValueW(key_, name_);
-    RegCloseKey(key_);
-    if (!made_.empty()) RegDeleteTreeW(root_, made_.c_str());
+  std::wstring old(1024, L'\0');
+  DWORD bytes = static_cast<DWORD>(old.size() * sizeof(wchar_t));
+  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, old.data(), &bytes)) {
+    undo.push_back([=] { RegDeleteKeyValueW(root, key.c_str(), name); });
+  } else {
+    undo.push_back([=] { RegSetKeyValueW(root, key.c_str(), name, REG_SZ, old.data(), bytes); });
   }
+  RegSetKeyValueW(root, key.c_str(), name, REG_SZ, value.c_str(),
+                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
 
- private:
-  LSTATUS Set(const wchar_t* value) {
-    return RegSetValueExW(key_, name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                          static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
-  }
-  HKEY root_;
-  HKEY key_ = nullptr;
-  std::wstring made_;  // the first key on the way that did not exist
-  const wchar_t* name_;
-  bool had_ = false;
-  wchar_t old_[1024] = {};
-};
-
-// While the driver runs, the shell opens Internet shortcuts with the recorder. Wine reads
-// associations from HKCR only; Windows lets the user's own classes override the machine's.
-class RecorderAsBrowser : public ::testing::Environment {
+// While the driver runs, the user's Favorites are a tree of its own, and the shell opens
+// Internet shortcuts with the driver itself (see wmain). Wine reads associations from HKCR
+// only; Windows lets the user's own classes override the machine's.
+struct Desktop : ::testing::Environment {
   void SetUp() override {
     const bool wine = RunningUnderWine();
-    value_.emplace(wine ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER,
-                   std::wstring(wine ? L"" : L"Software\\Classes\\") +
-                       L"InternetShortcut\\shell\\open\\command",
-                   nullptr, L"\"" + Beside(L"recorder.exe") + L"\" \"%1\"");
+    SetValue(wine ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER,
+             std::wstring(wine ? L"" : L"Software\\Classes\\") +
+                 L"InternetShortcut\\shell\\open\\command",
+             nullptr, L"\"" + Beside(L"fandrel_e2e.exe") + L"\" --opened \"%1\"");
     if (wine) RegDeleteTreeW(HKEY_CLASSES_ROOT, L"InternetShortcut\\shell\\open\\ddeexec");
-    SetEnvironmentVariableW(L"FANDREL_RECORDER_LOG", kLog.c_str());  // inherited
+    const Text root = tree.Root();
+    SetValue(HKEY_CURRENT_USER,
+             L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", L"Favorites",
+             std::wstring(root.begin(), root.end() - 1));
   }
-  void TearDown() override { value_.reset(); }
-  std::optional<RegistryValue> value_;
-};
+  void TearDown() override {
+    for (auto step = undo.rbegin(); step != undo.rend(); ++step) (*step)();
+  }
+  Tree tree{Tree::kDisk};
+}* desktop = nullptr;
 
 // A message to a window of the program, with a time limit: -1 if it does not answer.
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
-  const bool answered =
-      SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kWaitMs, &result);
-  return answered ? static_cast<LRESULT>(result) : -1;
+  return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 15000, &result)
+             ? static_cast<LRESULT>(result)
+             : -1;
 }
 
-std::wstring TextOf(HWND window, UINT message = WM_GETTEXT, WPARAM item = 0) {
+std::wstring TextOf(HWND window, UINT message = WM_GETTEXT, WPARAM item = 512) {
   wchar_t text[512] = {};
-  Ask(window, message, message == WM_GETTEXT ? 512 : item, reinterpret_cast<LPARAM>(text));
+  Ask(window, message, item, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
 std::vector<std::wstring> Entries(HWND list) {
   std::vector<std::wstring> entries;
-  for (int k = 0; k < Ask(list, CB_GETCOUNT); ++k) entries.push_back(TextOf(list, CB_GETLBTEXT, k));
+  for (LRESULT k = 0; k < Ask(list, CB_GETCOUNT); ++k) {
+    entries.push_back(TextOf(list, CB_GETLBTEXT, static_cast<WPARAM>(k)));
+  }
   return entries;
 }
 
-bool TabStop(HWND control) { return GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP; }
+bool TabStop(HWND control) { return (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0; }
 
 // One key event, as a keyboard sends it; with a character, that character whatever the
 // keyboard layout.
@@ -120,12 +112,12 @@ void Key(WORD key, DWORD flags = 0, wchar_t character = 0) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
-  input.ki.wScan = character ? character : static_cast<WORD>(MapVirtualKeyW(key, 0));
+  input.ki.wScan = static_cast<WORD>(character ? character : MapVirtualKeyW(key, 0));
   input.ki.dwFlags = flags | (character ? KEYEVENTF_UNICODE : 0);
   SendInput(1, &input, sizeof input);
 }
 
-// Whether two paths name the same file, whatever their form.
+// Whether two paths name the same file, whatever their forms.
 bool SameFile(const Text& a, const Text& b) {
   BY_HANDLE_FILE_INFORMATION info[2] = {};
   for (int k = 0; k < 2; ++k) {
@@ -134,26 +126,14 @@ bool SameFile(const Text& a, const Text& b) {
     GetFileInformationByHandle(file, &info[k]);
     CloseHandle(file);
   }
-  return info[0].nFileIndexLow && info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
-         info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
-         info[0].nFileIndexLow == info[1].nFileIndexLow;
+  return info[0].nFileIndexLow && std::memcmp(&info[0], &info[1], sizeof info[0]) == 0;
 }
 
-// One run of the program, on a Favorites tree of the test's own.
+// One run of the program.
 class E2e : public ::testing::Test {
  protected:
-  ~E2e() override {
-    if (ExitCode(0) == STILL_ACTIVE) TerminateProcess(process_.hProcess, 99);
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
-  }
-
-  void Start() {
+  void SetUp() override {
     DeleteFileW(kLog.c_str());
-    const Text root = tree_.Root();
-    favorites_.emplace(HKEY_CURRENT_USER,
-                       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                       L"Favorites", std::wstring(root.begin(), root.end() - 1));
     std::wstring exe = Beside(L"fandrel.exe");
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -165,14 +145,13 @@ class E2e : public ::testing::Test {
       return owner == process_.dwProcessId && IsWindowVisible(window_);
     }));
   }
+  void TearDown() override {
+    if (ExitCode(0) == STILL_ACTIVE) TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+  }
 
   HWND Control(int id) const { return GetDlgItem(window_, id); }
-  HWND Focus() const {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
-    return info.hwndFocus;
-  }
   // Keys go to the foreground window, so the program is brought there first.
   void Press(WORD key, std::wstring_view text = {}) {
     SetForegroundWindow(window_);
@@ -181,61 +160,53 @@ class E2e : public ::testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return text.empty() || TextOf(Control(kInputId)) == text; }));
     if (key) Key(key), Key(key, KEYEVENTF_KEYUP);
   }
-  bool InputMode() const {
+  // Input mode (no entries) or choice mode with `entries` titles, and each mode's tab order.
+  bool InMode(std::size_t entries) const {
     return WaitUntil([&] {
-      return !IsWindowVisible(Control(kResultId)) && TextOf(Control(kInputId)).empty() &&
-             Focus() == Control(kInputId) && TabStop(Control(kInputId));
+      const HWND input = Control(kInputId), list = Control(kResultId);
+      return entries ? IsWindowVisible(list) && Entries(list).size() == entries && TabStop(list) &&
+                           !TabStop(input)
+                     : !IsWindowVisible(list) && TextOf(input).empty() && TabStop(input);
     });
   }
-  bool ChoiceMode(std::size_t entries) const {
-    return WaitUntil([&] {
-      return IsWindowVisible(Control(kResultId)) && Focus() == Control(kResultId) &&
-             Entries(Control(kResultId)).size() == entries && TabStop(Control(kResultId)) &&
-             !TabStop(Control(kInputId));
-    });
-  }
-  // What the recorder was given (one path a line), once it has logged `count` paths.
-  Text Opened(std::size_t count) const {
-    Text log;
+  // The paths the shell was asked to open, once there are `count` of them.
+  std::vector<Text> Opened(std::size_t count) const {
+    std::vector<Text> paths;
     WaitUntil([&] {
       std::ifstream file(std::filesystem::path(kLog), std::ios::binary);
       const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-      log.assign(bytes.size() / 2, u'\0');
+      Text log(bytes.size() / 2, u'\0');
       std::memcpy(log.data(), bytes.data(), log.size() * 2);
-      return static_cast<std::size_t>(std::count(log.begin(), log.end(), u'\n')) >= count;
+      paths = Split(log);
+      paths.pop_back();  // after the last line's end
+      return paths.size() >= count;
     });
-    return log;
+    return paths;
   }
-  DWORD ExitCode(DWORD waitMs = kWaitMs) const {  // STILL_ACTIVE while it runs on
+  DWORD ExitCode(DWORD waitMs = 15000) const {  // STILL_ACTIVE while it runs on
     DWORD code = STILL_ACTIVE;
     WaitForSingleObject(process_.hProcess, waitMs);
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
   }
 
-  Tree tree_{Tree::kDisk};
-  std::optional<RegistryValue> favorites_;
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
 
 TEST_F(E2e, WindowIsLaidOutAtItsDpiKeepsItsSizeAndHidesTheCancelButton) {
-  Start();
   const int dpi = static_cast<int>(GetDpiForWindow(window_));
-  if (const char* wanted = std::getenv("FANDREL_E2E_DPI")) {
+  char wanted[8] = {};
+  if (GetEnvironmentVariableA("FANDREL_E2E_DPI", wanted, sizeof wanted)) {
     ASSERT_EQ(dpi, std::atoi(wanted)) << "the DPI setting did not reach the window";
   }
-  const MainLayout layout = LayOutMainWindow(dpi);
-  EXPECT_EQ(TextOf(window_), kMainWindowCaption);
-  RECT client{};
-  GetClientRect(window_, &client);
-  EXPECT_EQ(client.right, layout.clientWidth);
-  EXPECT_EQ(client.bottom, layout.clientHeight);
-  for (const auto& [id, place] : {std::pair{kFrameId, layout.frame},
-                                  {kInputId, layout.input},
-                                  {kCancelId, layout.cancel},
-                                  {kResultId, layout.result}}) {
-    RECT r{};
+  const MainLayout l = LayOutMainWindow(dpi);
+  RECT r{};
+  GetClientRect(window_, &r);
+  EXPECT_EQ(PixelRect({0, 0, r.right, r.bottom}), PixelRect({0, 0, l.clientWidth, l.clientHeight}));
+  const std::pair<int, PixelRect> controls[] = {
+      {kFrameId, l.frame}, {kInputId, l.input}, {kCancelId, l.cancel}, {kResultId, l.result}};
+  for (const auto& [id, place] : controls) {
     GetWindowRect(Control(id), &r);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ(PixelRect({r.left, r.top, r.right - r.left, r.bottom - r.top}), place) << id;
@@ -245,10 +216,10 @@ TEST_F(E2e, WindowIsLaidOutAtItsDpiKeepsItsSizeAndHidesTheCancelButton) {
   while (below && below != Control(kCancelId)) below = GetWindow(below, GW_HWNDNEXT);
   EXPECT_TRUE(below && !TabStop(below)) << "cmdCancel can be seen or tabbed to";
 
-  RECT loaded{}, now{};
+  RECT loaded{};
   GetWindowRect(window_, &loaded);
   SetWindowPos(window_, nullptr, 0, 0, 600, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_TRUE(WaitUntil([&] { return GetWindowRect(window_, &now) && EqualRect(&now, &loaded); }))
+  EXPECT_TRUE(WaitUntil([&] { return GetWindowRect(window_, &r) && EqualRect(&r, &loaded); }))
       << "a resize was not undone";
 }
 
@@ -266,82 +237,76 @@ TEST(Resources, VersionRecordAndIcon) {
     ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), &value, &bytes));
     EXPECT_EQ(std::wstring(static_cast<wchar_t*>(value)), L"1.02");
   }
-  // The icon group the shell shows for the file holds a 32 x 32 image in 256 colours.
+  // The icon the shell shows for the file: one image of 32 x 32 pixels in 256 colours.
   const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  const HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(kAppIconId), RT_GROUP_ICON);
-  ASSERT_NE(group, nullptr);
-  const auto* icons = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
-  bool found = false;
-  for (int k = 0; k < icons[4]; ++k) {
-    const BYTE* entry = icons + 6 + 14 * k;  // width, height, colours, 0, planes, bits...
-    found = found || (entry[0] == 32 && entry[1] == 32 && entry[6] == 8);
-  }
-  EXPECT_TRUE(found);
+  const auto* icons = static_cast<const BYTE*>(LockResource(
+      LoadResource(module, FindResourceW(module, MAKEINTRESOURCEW(kAppIconId), RT_GROUP_ICON))));
+  ASSERT_NE(icons, nullptr);
+  EXPECT_EQ(std::vector<int>({icons[4], icons[6], icons[7], icons[12]}),
+            std::vector<int>({1, 32, 32, 8}));
 }
 
-// A user's session: one title opens at once, in any script; several are chosen from the
-// list; Esc goes back to the text box, and from there ends the program.
+// A user's session: one title opens at once, in any script and at any depth; several are
+// chosen from the list; Esc goes back to the text box, and from there ends the program.
 TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
-  for (TextView name : {u"Weather.URL", u"旅行/天気予報.url", u"Zeta News.url", u"_news digest.url",
-                        u"Sub/Émigré news.url", u"Sub/Daily NEWS.URL"}) {
-    tree_.Add(name);
-  }
+  Tree& tree = desktop->tree;
   const Text deep = Text(120, u'F') + u"/" + Text(120, u'G') + u"/Deep.url";  // past 260
-  tree_.Add(deep);
-  Start();
-  const HWND list = Control(kResultId);
-  Text opened;  // what the recorder should have logged so far
-  std::size_t count = 0;
-  for (const auto& [fragment, file] :
-       {std::pair{L"weath", u"Weather.URL"}, {L"天気", u"旅行/天気予報.url"}}) {
-    Press(VK_RETURN, fragment);
-    opened += tree_.Path(file) + u"\n";
-    EXPECT_EQ(Opened(++count), opened);
-    EXPECT_TRUE(InputMode());
+  for (const Text& name : Split(u"Weather.URL|旅行/天気予報.url|Zeta News.url|_news digest.url|"
+                                u"Sub/Émigré news.url|Sub/Daily NEWS.URL|" +
+                                deep)) {
+    tree.Add(name);
   }
-  // The shell opens no path of 260 characters or more: it is given the same file's
-  // short path.
-  Press(VK_RETURN, L"deep");
-  const Text log = Opened(++count);
-  EXPECT_TRUE(SameFile(log.substr(opened.size(), log.size() - opened.size() - 1), tree_.Path(deep)))
-      << "the shell was not given the deep shortcut";
-  opened = log;
-  EXPECT_TRUE(InputMode());
+  std::vector<Text> opened;
+  for (const auto& [fragment, file] : {std::pair{L"weath", Text(u"Weather.URL")},
+                                       {L"天気", Text(u"旅行/天気予報.url")},
+                                       {L"deep", deep}}) {
+    Press(VK_RETURN, fragment);
+    opened.push_back(tree.Path(file));
+    // The shell opens no path of 260 characters or more: it is given the short one.
+    EXPECT_TRUE(SameFile(Opened(opened.size()).back(), opened.back()));
+    EXPECT_TRUE(InMode(0));
+  }
 
   // The Enter that starts the search is held down: its repeats must not open anything.
+  const HWND list = Control(kResultId);
   Press(0, L"news");
   Key(VK_RETURN);
-  ASSERT_TRUE(ChoiceMode(4));
+  ASSERT_TRUE(InMode(4));
   for (int repeat = 0; repeat < 3; ++repeat) Key(VK_RETURN);
   Key(VK_RETURN, KEYEVENTF_KEYUP);
   EXPECT_EQ(Entries(list), (std::vector<std::wstring>{L"_news digest", L"daily news", L"zeta news",
                                                       L"émigré news"}));
-  EXPECT_EQ(Ask(list, CB_GETCURSEL), 0);
   Press(VK_DOWN);
   Press(VK_DOWN);
   ASSERT_TRUE(WaitUntil([&] { return Ask(list, CB_GETCURSEL) == 2; }))
       << "no list to choose from: did the held Enter open a title?";
   Press(VK_RETURN);
-  opened += tree_.Path(u"Zeta News.url") + u"\n";
-  EXPECT_EQ(Opened(++count), opened);
-  EXPECT_TRUE(InputMode());
+  opened.push_back(tree.Path(u"Zeta News.url"));
+  EXPECT_EQ(Opened(opened.size()).back(), opened.back());
+  EXPECT_TRUE(InMode(0));
 
   Press(VK_RETURN, L"news");
-  ASSERT_TRUE(ChoiceMode(4));
+  ASSERT_TRUE(InMode(4));
   Press(VK_ESCAPE);
-  EXPECT_TRUE(InputMode());
+  EXPECT_TRUE(InMode(0));
   Press(VK_ESCAPE);
   EXPECT_EQ(ExitCode(), 0u);
-  EXPECT_EQ(Opened(count), opened) << "Esc opened something";
+  EXPECT_EQ(Opened(opened.size()).size(), opened.size()) << "Esc opened something";
 }
 
 }  // namespace
 }  // namespace fandrel::testing
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 3 && std::wstring_view(argv[1]) == L"--opened") {  // the shell's "open"
+    const std::wstring line = argv[2] + std::wstring(L"|");
+    std::ofstream(std::filesystem::path(fandrel::testing::kLog), std::ios::binary | std::ios::app)
+        .write(reinterpret_cast<const char*>(line.data()), line.size() * sizeof(wchar_t));
+    return 0;
+  }
   // Geometry is read in the program's own pixels only by a per-monitor aware reader.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new fandrel::testing::RecorderAsBrowser);
+  ::testing::AddGlobalTestEnvironment(fandrel::testing::desktop = new fandrel::testing::Desktop);
   return RUN_ALL_TESTS();
 }

@@ -45,20 +45,16 @@ TEST(Walk, EntersOnlyPlainFolders) {
   }
 }
 
-TEST(Walk, AFolderThatCannotBeListedAddsNothingAndTheWalkGoesOn) {
-  Tree tree(Tree::kMemory);
-  tree.Add(u"Locked/Locked news.url").Add(u"Open/Open news.url").Deny(u"Locked");
-  EXPECT_EQ(Keys(tree.Search(u"news").distinct), Texts{u"open news"});
-}
-
+// The title is the name less its last four characters when they are ".url" in any case,
+// lower-cased by the locale; the fragment is lower-cased too and kept exactly as typed.
 TEST(Matching, TitleContainsTheFragmentRegardlessOfCase) {
   Tree tree(Tree::kMemory);
-  for (TextView name : {u"News.url", u"Daily NEWS.URL", u"sportsnews.url", u"ne ws.url",
-                        u"Weather.URL", u"readme.txt", u"news.txt", u"my bank account.url",
-                        u"bank.url", u".url", u"Ñandú del Sur.url", u"ΚΑΙΡΟΣ.url",
-                        u"Deep/Deeper/Old News.url", u"Deep/\U00010400 Deseret.url"}) {
-    tree.Add(name);
-  }
+  const auto names = Split(
+      u"News.url|Daily NEWS.URL|sportsnews.url|ne ws.url|Weather.Url|readme.txt|news.urls|"
+      u"news_url|a.b.url|my bank account.url|bank.url|.url|url|news.\uFF35\uFF32\uFF2C|"
+      u"Ñandú del Sur.url|ΚΑΙΡΟΣ.url|НОВОСТИ Дня.url|天気予報.url|\U0001F680 Launch.url|"
+      u"Deep/Deeper/Old News.url|Deep/\U00010400 Deseret.url");
+  for (const Text& name : names) tree.Add(name);
   tree.Add(u"Tools.url/", kAttributeDirectory).Add(u"Tools.url/Toolbox.url");
   const struct {
     Text fragment;
@@ -70,11 +66,14 @@ TEST(Matching, TitleContainsTheFragmentRegardlessOfCase) {
       {u"bank ", {u"my bank account"}},  // the fragment's spaces count
       {u" bank", {u"my bank account"}},
       {u"tool", {u"tools"}},  // a folder named like a shortcut is one, never entered
+      {u"a.b", {u"a.b"}},
       {u"ÑANDÚ", {u"ñandú del sur"}},
-      {u"καιρ", {u"καιροσ"}},
-      {u"\U00010428", {u"\U00010428 deseret"}},
+      {u"καιρ", {u"καιροσ"}},  // each letter on its own: a final sigma too
+      {u"новости", {u"новости дня"}},
+      {u"天気", {u"天気予報"}},
+      {u"\U0001F680", {u"\U0001F680 launch"}},
+      {u"\U00010428", {u"\U00010428 deseret"}},  // a letter outside the BMP has case
       {u"url", {}},
-      {u"news.url", {}},
       {u"readme", {}},
   };
   for (const auto& row : rows) {

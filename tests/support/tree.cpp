@@ -4,7 +4,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <utility>
 
 #include "search/title_key.h"
 
@@ -77,6 +76,12 @@ std::vector<Text> Keys(const std::vector<Text>& paths) {
   return keys;
 }
 
+std::vector<Text> Split(TextView text) {
+  std::vector<Text> parts(1);
+  for (char16_t c : text) c == u'|' ? parts.emplace_back() : parts.back() += c;
+  return parts;
+}
+
 Tree::Tree(Where where) : where_(where), root_(Text(u"R") + kPathSeparator) {
   if (where == kMemory) return;
   static int count = 0;
@@ -94,12 +99,11 @@ Tree::~Tree() {
 #ifdef _WIN32
   for (void* handle : held_) CloseHandle(handle);
 #else
+  setfsuid(0);
   for (const Text& folder : locked_) chmod(System(folder).c_str(), 0755);
 #endif
   Remove(u"");
 }
-
-Text Tree::Root() const { return root_; }
 
 Text Tree::Path(TextView relative) const {
   Text path = root_ + Text(relative);
@@ -161,16 +165,17 @@ bool Tree::Link(TextView relative, TextView target) {
 
 bool Tree::Deny(TextView relative) {
   const Text folder = Path(relative) + kPathSeparator;
-  denied_.push_back(folder);
-  if (where_ == kMemory) return true;
 #ifdef _WIN32
   // Held open and shared with nobody, the folder cannot be opened for listing.
   held_.push_back(CreateFileW(System(folder).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   return held_.back() != INVALID_HANDLE_VALUE;
 #else
-  // Its owner may still write it, so it is no read-only folder: only listing it fails.
+  // Its owner may still write it, so it is no read-only folder: only listing it fails. The
+  // superuser may list any folder, so until the tree goes, permissions are checked as an
+  // ordinary user's would be.
   locked_.push_back(folder);
+  if (geteuid() == 0) setfsuid(65534);
   return chmod(System(folder).c_str(), 0300) == 0;
 #endif
 }
@@ -187,39 +192,16 @@ void Tree::Remove(TextView relative) {
   fs::remove_all(path, ignored);
 }
 
-void Tree::During(TextView folder, std::function<void()> action) {
-  duringFolder_ = Path(folder);
-  during_ = std::move(action);
-}
-
 void Tree::BeginSearch(const Text& root) {
   if (where_ == kDisk) SystemFolderReader().BeginSearch(root);
 }
 
 void Tree::ReadFolder(const Text& folder, const EntryVisitor& visit) {
   opened.push_back(folder);
-  const EntryVisitor watched = [&](TextView name, std::uint32_t attributes) {
-    if (during_ && folder == duringFolder_ && name != u"." && name != u"..") {
-      std::exchange(during_, nullptr)();
-    }
-    visit(name, attributes);
-  };
-  if (where_ == kDisk) {
-#ifndef _WIN32
-    // The superuser may list any folder: with one denied, the search looks at
-    // permissions as an ordinary user would.
-    const bool asNobody = !denied_.empty() && geteuid() == 0;
-    if (asNobody) setfsuid(65534);
-    SystemFolderReader().ReadFolder(folder, watched);
-    if (asNobody) setfsuid(0);
-#else
-    SystemFolderReader().ReadFolder(folder, watched);
-#endif
-  } else if (std::find(denied_.begin(), denied_.end(), folder) == denied_.end()) {
-    watched(u".", kAttributeDirectory);
-    watched(u"..", kAttributeDirectory);
-    for (const auto& [name, attributes] : memory_[folder]) watched(name, attributes);
-  }
+  if (where_ == kDisk) return SystemFolderReader().ReadFolder(folder, visit);
+  visit(u".", kAttributeDirectory);
+  visit(u"..", kAttributeDirectory);
+  for (const auto& [name, attributes] : memory_[folder]) visit(name, attributes);
 }
 
 Found Tree::Search(const Text& fragment) {
@@ -232,19 +214,5 @@ Found Tree::Search(const Text& fragment) {
   for (std::size_t k = 0; k < distinct_.size(); ++k) found.distinct.push_back(distinct_[k]);
   return found;
 }
-
-#ifndef _WIN32
-std::map<Text, std::string> Tree::Snapshot() const {
-  std::map<Text, std::string> entries;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(
-           System(root_), fs::directory_options::skip_permission_denied)) {
-    std::string& line = entries[entry.path().u16string()];
-    if (!entry.is_symlink())
-      line = std::to_string(entry.last_write_time().time_since_epoch().count());
-    if (entry.is_regular_file()) line += " " + std::to_string(entry.file_size());
-  }
-  return entries;
-}
-#endif
 
 }  // namespace fandrel::testing

@@ -21,6 +21,8 @@ struct Found {
 
 // The title keys of paths, in order: how a result reads to the user.
 std::vector<Text> Keys(const std::vector<Text>& paths);
+// The parts of `text` between its '|'s.
+std::vector<Text> Split(TextView text);
 
 // A Favorites tree made for one test, in memory or on this system's disk. Relative paths
 // use '/'; one that ends in '/' is a folder, any other a shortcut, and the folders on the
@@ -28,35 +30,26 @@ std::vector<Text> Keys(const std::vector<Text>& paths);
 // a folder lists its entries in the order they were added. On disk the tree is a fresh
 // temporary folder, removed afterwards, and the hidden, system and read-only bits of the
 // word become the system's own marks. Either way the tree is the search's folder reader
-// too, so a test sees which folders the walk opened and can act while one is listed.
+// too, so a test sees which folders the walk opened.
 class Tree final : public FolderReader {
  public:
   enum Where { kMemory, kDisk };
   explicit Tree(Where where);
   ~Tree() override;
-  Tree(const Tree&) = delete;
-  Tree& operator=(const Tree&) = delete;
 
   Tree& Add(TextView relative, std::uint32_t attributes = 0);
   // A link to the folder `target` (on disk); false where the system makes none.
   bool Link(TextView relative, TextView target);
-  // The folder can no longer be listed; false where that cannot be arranged.
+  // The folder can no longer be listed (on disk); false where that cannot be arranged.
   bool Deny(TextView relative);
   // Deletes an entry and all it holds, never following a link (on disk).
   void Remove(TextView relative);
-  // Runs `action` once, when the walk is given the first entry of `folder`.
-  void During(TextView folder, std::function<void()> action);
 
-  Text Root() const;
+  Text Root() const { return root_; }
   Text Path(TextView relative) const;
   // A search of the tree into lists the tree keeps, as the window keeps its own.
   Found Search(const Text& fragment);
   bool located = true;  // false: no usable Favorites location
-#ifndef _WIN32
-  // Every entry below the root, with its size and modification time; links are listed,
-  // not followed.
-  std::map<Text, std::string> Snapshot() const;
-#endif
 
   void BeginSearch(const Text& root) override;
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
@@ -68,11 +61,8 @@ class Tree final : public FolderReader {
   std::map<Text, std::vector<std::pair<Text, std::uint32_t>>> memory_;
   PathList matches_;
   PathList distinct_;
-  std::vector<Text> denied_;
   std::vector<Text> locked_;  // folders whose permissions go back before removal
   std::vector<void*> held_;
-  Text duringFolder_;
-  std::function<void()> during_;
 };
 
 }  // namespace fandrel::testing

@@ -2,6 +2,7 @@
 // in memory and a search whose results the test decides.
 #include <gtest/gtest.h>
 
+#include "tests/support/tree.h"
 #include "ui/search_interaction.h"
 
 namespace fandrel {
@@ -48,47 +49,31 @@ TEST(Interaction, EnterAndEscInBothModes) {
   const std::string back = "text '', hide, tab stop, focus text";
   // Keys as the user presses them: each goes to the text box, or to the list while it
   // shows. '\r' is Enter, '\x1b' Esc (the cancel button); '#' selects the list's third
-  // entry, '-' no entry and '+' one past the end. Each search finds the next results.
+  // entry, '-' no entry and '+' one past the end. A search finds the row's results.
+  const std::u16string_view three = u"F/Nemo.url|G/NETLIB.URL|F/news.url";
   const struct {
     const char* what;
-    std::u16string_view keys;
-    std::vector<std::u16string_view> results;
+    std::u16string_view keys, results;
     std::string log;
   } rows[] = {
-      {"Enter in an empty text box", u"\r", {u"F/x.url"}, ""},
-      {"no match", u" a \r", {u""}, "search ' a ', text '', focus text"},
-      {"one title", u"x\r", {u"F/X.url"}, "search 'x', open F/X.url, text '', focus text"},
-      {"several titles", u"ne\r", {u"F/Nemo.url;G/NETLIB.URL;F/news.url"}, "search 'ne', " + list},
-      {"Enter in the list",
-       u"ne\r x#\r",
-       {u"F/Nemo.url;G/NETLIB.URL;F/news.url"},
+      {"Enter in an empty text box", u"\r", three, ""},
+      {"no match", u" a \r", u"", "search ' a ', text '', focus text"},
+      {"one title", u"x\r", u"F/X.url", "search 'x', open F/X.url, text '', focus text"},
+      {"several titles", u"ne\r", three, "search 'ne', " + list},
+      {"Enter in the list", u"ne\r x#\r", three,
        "search 'ne', " + list + ", open F/news.url, " + back},
-      {"Enter in the list without a selection",
-       u"ne\r-\r+\r",
-       {u"F/Nemo.url;G/NETLIB.URL;F/news.url"},
-       "search 'ne', " + list},
-      {"Esc twice",
-       u"ne\r\x1b\x1b",
-       {u"F/Nemo.url;G/NETLIB.URL;F/news.url"},
-       "search 'ne', " + list + ", " + back + ", close"},
-      {"a second list",
-       u"ne\r\x1by\r",
-       {u"F/Nemo.url;G/NETLIB.URL;F/news.url", u"F/y1.url;F/y2.url"},
-       "search 'ne', " + list + ", " + back +
-           ", search 'y', clear list, add y1|y2, no tab stop, show, select 0, focus list"},
+      {"Enter in the list without a selection", u"ne\r-\r+\r", three, "search 'ne', " + list},
+      {"Esc twice", u"ne\r\x1b\x1b", three, "search 'ne', " + list + ", " + back + ", close"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     FakeView view;
-    std::size_t searches = 0;
     SearchInteraction interaction(view, [&](const Text& fragment, PathList& m, PathList& d) {
       view.Note("search '" + Ascii(fragment) + "'");
       m.clear();
-      for (TextView rest = row.results[searches++]; !rest.empty();) {
-        Text path(rest.substr(0, rest.find(u';')));
-        rest.remove_prefix(std::min(rest.size(), path.size() + 1));
-        for (char16_t& c : path) c = c == u'/' ? kPathSeparator : c;
-        m.push_back(path);
+      for (Text path : testing::Split(row.results)) {
+        std::replace(path.begin(), path.end(), u'/', kPathSeparator);
+        if (!path.empty()) m.push_back(path);
       }
       if (m.empty()) return Outcome::kNone;
       d = m;
