@@ -2,10 +2,6 @@
 
 namespace fandrel {
 
-PathList::PathList(std::initializer_list<TextView> paths) {
-  for (TextView path : paths) push_back(path);
-}
-
 Text PathList::operator[](std::size_t position) const {
   const TextView folder = texts_->Get(entries_[position].folder);
   const TextView name = texts_->Get(entries_[position].name);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -18,10 +17,6 @@ namespace fandrel {
 // long as any of them.
 class PathList {
  public:
-  PathList() = default;
-  // Each path is split at its last separator into its folder and its name.
-  PathList(std::initializer_list<TextView> paths);
-
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
   Text operator[](std::size_t position) const;  // the full path
@@ -29,6 +24,7 @@ class PathList {
 
   // Empties the list; lists made from it keep what they hold.
   void clear();
+  // A path is split at its last separator into its folder and its name.
   void push_back(TextView path);
 
   // Stores a folder path once, for any number of names in it.
