@@ -35,27 +35,19 @@ std::wstring Beside(const wchar_t* file) {
 
 const std::wstring kLog = Beside(L"opened.log");
 
-// What the driver changes in the registry, undone when it ends (keys it made included), so
-// that it leaves a developer's own desktop as it was.
+// What the driver changes in the registry, undone when it ends, so that it leaves a
+// developer's own desktop as it was.
 std::vector<std::function<void()>> undo;
 
 void SetValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  for (std::size_t end = 0; end != std::wstring::npos;) {
-    HKEY probe = nullptr;
-    end = key.find(L'\\', end + 1);
-    if (RegOpenKeyExW(root, key.substr(0, end).c_str(), 0, KEY_READ, &probe)) {
-      undo.push_back([=] { RegDeleteTreeW(root, key.substr(0, end).c_str()); });
-      break;
-    }
-    RegCloseKey(probe);
-  }
   std::wstring old(1024, L'\0');
   DWORD bytes = static_cast<DWORD>(old.size() * sizeof(wchar_t));
-  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, old.data(), &bytes)) {
-    undo.push_back([=] { RegDeleteKeyValueW(root, key.c_str(), name); });
-  } else {
-    undo.push_back([=] { RegSetKeyValueW(root, key.c_str(), name, REG_SZ, old.data(), bytes); });
-  }
+  const bool had =
+      !RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, old.data(), &bytes);
+  undo.push_back([=] {
+    had ? RegSetKeyValueW(root, key.c_str(), name, REG_SZ, old.data(), bytes)
+        : RegDeleteKeyValueW(root, key.c_str(), name);
+  });
   RegSetKeyValueW(root, key.c_str(), name, REG_SZ, value.c_str(),
                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
@@ -66,11 +58,18 @@ void SetValue(HKEY root, const std::wstring& key, const wchar_t* name, const std
 struct Desktop : ::testing::Environment {
   void SetUp() override {
     const bool wine = RunningUnderWine();
-    SetValue(wine ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER,
-             std::wstring(wine ? L"" : L"Software\\Classes\\") +
-                 L"InternetShortcut\\shell\\open\\command",
-             nullptr, L"\"" + Beside(L"fandrel_e2e.exe") + L"\" --opened \"%1\"");
-    if (wine) RegDeleteTreeW(HKEY_CLASSES_ROOT, L"InternetShortcut\\shell\\open\\ddeexec");
+    const HKEY classes = wine ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
+    const std::wstring shortcut =
+        wine ? L"InternetShortcut" : L"Software\\Classes\\InternetShortcut";
+    HKEY own = nullptr;
+    if (RegOpenKeyExW(classes, shortcut.c_str(), 0, KEY_READ, &own)) {
+      undo.push_back([=] { RegDeleteTreeW(classes, shortcut.c_str()); });  // the driver made it
+    } else {
+      RegCloseKey(own);
+    }
+    SetValue(classes, shortcut + L"\\shell\\open\\command", nullptr,
+             L"\"" + Beside(L"fandrel_e2e.exe") + L"\" --opened \"%1\"");
+    if (wine) RegDeleteTreeW(classes, (shortcut + L"\\shell\\open\\ddeexec").c_str());
     const Text root = tree.Root();
     SetValue(HKEY_CURRENT_USER,
              L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", L"Favorites",
