@@ -16,8 +16,8 @@ std::wstring PathForTheShell(const Text& path) {
   if (file.size() < MAX_PATH) return file;
   const std::wstring exact = LastSearchPaths().ExactForm(path);
   std::wstring shortForm(exact.size() + 1, L'\0');
-  const DWORD length = GetShortPathNameW(exact.c_str(), shortForm.data(),
-                                         static_cast<DWORD>(shortForm.size()));
+  const DWORD length =
+      GetShortPathNameW(exact.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
   if (length == 0 || length >= shortForm.size()) return file;
   shortForm.resize(length);
   if (shortForm.rfind(L"\\\\?\\UNC\\", 0) == 0) {
