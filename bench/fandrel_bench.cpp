@@ -128,7 +128,7 @@ PathList SortInput(bool runs, std::mt19937& random) {
     std::string name = ShortcutTitle(titleRandom) + " " + std::to_string(title);
     if (runs && k % 2) {
       std::transform(name.begin(), name.end(), name.begin(),
-                     [](char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; });
+                     [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
     }
     paths.push_back("Favorites/Folder " + std::to_string(k % 997) + "/" + name + ".url");
   }

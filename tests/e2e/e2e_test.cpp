@@ -1,7 +1,7 @@
 // The real fandrel.exe driven from outside as a user drives it: real key presses through
 // the dialog manager, reads of its window through Win32, and the shell's "open" of an
-// Internet shortcut landing in this driver, which logs the path it was given. Only what
-// the real window can show is checked here; the rules behind it are tested natively.
+// Internet shortcut landing in fandrel_opened.exe, which logs the path it was given. Only
+// what the real window can show is checked here; the rules behind it are tested natively.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,9 +18,10 @@
 namespace fandrel::testing {
 namespace {
 
+// Wine on a busy machine can be slow to start a process.
 template <typename Predicate>
-bool WaitUntil(Predicate done) {  // Wine on a busy machine can be slow to start a process
-  for (const ULONGLONG end = GetTickCount64() + 15000; !done(); Sleep(20)) {
+bool WaitUntil(Predicate done, ULONGLONG ms = 15000) {
+  for (const ULONGLONG end = GetTickCount64() + ms; !done(); Sleep(20)) {
     if (GetTickCount64() > end) return done();
   }
   return true;
@@ -53,8 +54,8 @@ void SetValue(HKEY root, const std::wstring& key, const wchar_t* name, const std
 }
 
 // While the driver runs, the user's Favorites are a tree of its own, and the shell opens
-// Internet shortcuts with the driver itself (see wmain). Wine reads associations from HKCR
-// only; Windows lets the user's own classes override the machine's.
+// Internet shortcuts with fandrel_opened.exe. Wine reads associations from HKCR only;
+// Windows lets the user's own classes override the machine's.
 struct Desktop : ::testing::Environment {
   void SetUp() override {
     const bool wine = RunningUnderWine();
@@ -68,7 +69,7 @@ struct Desktop : ::testing::Environment {
       RegCloseKey(own);
     }
     SetValue(classes, shortcut + L"\\shell\\open\\command", nullptr,
-             L"\"" + Beside(L"fandrel_e2e.exe") + L"\" --opened \"%1\"");
+             L"\"" + Beside(L"fandrel_opened.exe") + L"\" \"%1\"");
     if (wine) RegDeleteTreeW(classes, (shortcut + L"\\shell\\open\\ddeexec").c_str());
     const Text root = tree.Root();
     SetValue(HKEY_CURRENT_USER,
@@ -105,6 +106,22 @@ std::vector<std::wstring> Entries(HWND list) {
 
 bool TabStop(HWND control) { return (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0; }
 
+// A window as a failure names it: its caption, its class and the program it belongs to.
+std::wstring Describe(HWND window) {
+  if (!window) return L"no window";
+  wchar_t caption[256] = {}, type[256] = {}, program[MAX_PATH] = {};
+  GetWindowTextW(window, caption, 256);
+  GetClassNameW(window, type, 256);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (const HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process)) {
+    DWORD size = MAX_PATH;
+    QueryFullProcessImageNameW(handle, 0, program, &size);
+    CloseHandle(handle);
+  }
+  return L"\"" + std::wstring(caption) + L"\" (" + type + L", " + program + L")";
+}
+
 // One key event, as a keyboard sends it; with a character, that character whatever the
 // keyboard layout.
 void Key(WORD key, DWORD flags = 0, wchar_t character = 0) {
@@ -140,7 +157,7 @@ class E2e : public ::testing::Test {
                                nullptr, &startup, &process_));
     ASSERT_TRUE(WaitUntil([&] {
       DWORD owner = 0;
-      GetWindowThreadProcessId(window_ = FindWindowW(kMainWindowClass, nullptr), &owner);
+      thread_ = GetWindowThreadProcessId(window_ = FindWindowW(kMainWindowClass, nullptr), &owner);
       return owner == process_.dwProcessId && IsWindowVisible(window_);
     }));
   }
@@ -151,12 +168,39 @@ class E2e : public ::testing::Test {
   }
 
   HWND Control(int id) const { return GetDlgItem(window_, id); }
-  // Keys go to the foreground window, so the program is brought there first.
+  // Keys go to the control with the keyboard focus in the foreground window. Windows lets
+  // a program in the background bring a window to the foreground only once the user has
+  // pressed Alt (the documented release of the foreground lock), so when another program
+  // holds the foreground, the request is made with Alt held down. A press that cannot
+  // reach the control fails here, naming the window that has the foreground or the focus.
+  void FocusOn(HWND control) {
+    if (GetForegroundWindow() != window_) {
+      Key(VK_MENU);
+      SetForegroundWindow(window_);
+      Key(VK_MENU, KEYEVENTF_KEYUP);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window_; }, 5000))
+        << "the foreground window is " << Describe(GetForegroundWindow());
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          return GetGUIThreadInfo(thread_, &gui) && gui.hwndFocus == control &&
+                 !(gui.flags & GUI_INMENUMODE);
+        },
+        5000))
+        << "the keyboard focus is on " << Describe(gui.hwndFocus)
+        << (gui.flags & GUI_INMENUMODE ? " in menu mode" : "") << ", not on " << Describe(control);
+  }
+  // `text` typed into the text box, then `key` pressed in the control that has the focus
+  // in the window's mode (the list while it shows).
   void Press(WORD key, std::wstring_view text = {}) {
-    SetForegroundWindow(window_);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window_; }));
+    const HWND input = Control(kInputId);
+    const HWND list = Control(kResultId);
+    FocusOn(text.empty() && IsWindowVisible(list) ? list : input);
     for (wchar_t c : text) Key(0, 0, c), Key(0, KEYEVENTF_KEYUP, c);
-    ASSERT_TRUE(WaitUntil([&] { return text.empty() || TextOf(Control(kInputId)) == text; }));
+    ASSERT_TRUE(WaitUntil([&] { return text.empty() || TextOf(input) == text; }))
+        << "typed \"" << std::wstring(text) << "\", the text box shows \"" << TextOf(input) << "\"";
     if (key) Key(key), Key(key, KEYEVENTF_KEYUP);
   }
   // Input mode (no entries) or choice mode with `entries` titles, and each mode's tab order.
@@ -171,7 +215,7 @@ class E2e : public ::testing::Test {
   // The paths the shell was asked to open, once there are `count` of them.
   std::vector<Text> Opened(std::size_t count) const {
     std::vector<Text> paths;
-    WaitUntil([&] {
+    const bool arrived = WaitUntil([&] {
       std::ifstream file(std::filesystem::path(kLog), std::ios::binary);
       const std::string bytes{std::istreambuf_iterator<char>(file), {}};
       Text log(bytes.size() / 2, u'\0');
@@ -180,6 +224,9 @@ class E2e : public ::testing::Test {
       paths.pop_back();  // after the last line's end
       return paths.size() >= count;
     });
+    // A failure in a lambda, since this function returns a value; it ends the test all
+    // the same (see FatalFailuresEndTheTest).
+    if (!arrived) [&] { FAIL() << "the shell opened " << paths.size() << " of " << count; }();
     return paths;
   }
   DWORD ExitCode(DWORD waitMs = 15000) const {  // STILL_ACTIVE while it runs on
@@ -191,6 +238,7 @@ class E2e : public ::testing::Test {
 
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
+  DWORD thread_ = 0;
 };
 
 TEST_F(E2e, WindowIsLaidOutAtItsDpiKeepsItsSizeAndHidesTheCancelButton) {
@@ -281,7 +329,7 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
       << "no list to choose from: did the held Enter open a title?";
   Press(VK_RETURN);
   opened.push_back(tree.Path(u"Zeta News.url"));
-  EXPECT_EQ(Opened(opened.size()).back(), opened.back());
+  EXPECT_TRUE(SameFile(Opened(opened.size()).back(), opened.back()));
   EXPECT_TRUE(InMode(0));
 
   Press(VK_RETURN, L"news");
@@ -296,16 +344,26 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
 }  // namespace
 }  // namespace fandrel::testing
 
-int wmain(int argc, wchar_t** argv) {
-  if (argc == 3 && std::wstring_view(argv[1]) == L"--opened") {  // the shell's "open"
-    const std::wstring line = argv[2] + std::wstring(L"|");
-    std::ofstream(std::filesystem::path(fandrel::testing::kLog), std::ios::binary | std::ios::app)
-        .write(reinterpret_cast<const char*>(line.data()), line.size() * sizeof(wchar_t));
-    return 0;
+namespace fandrel::testing {
+namespace {
+
+// An ASSERT in a helper ends the whole test, not only the helper: once one step of a
+// session has failed, the steps after it would only wait out their time limits.
+struct FatalFailuresEndTheTest : ::testing::EmptyTestEventListener {
+  void OnTestPartResult(const ::testing::TestPartResult& result) override {
+    if (result.fatally_failed()) throw ::testing::AssertionException(result);
   }
+};
+
+}  // namespace
+}  // namespace fandrel::testing
+
+int wmain(int argc, wchar_t** argv) {
   // Geometry is read in the program's own pixels only by a per-monitor aware reader.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(
+      new fandrel::testing::FatalFailuresEndTheTest);
   ::testing::AddGlobalTestEnvironment(fandrel::testing::desktop = new fandrel::testing::Desktop);
   return RUN_ALL_TESTS();
 }

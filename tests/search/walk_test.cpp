@@ -75,7 +75,7 @@ TEST(Matching, TitleContainsTheFragmentRegardlessOfCase) {
   };
   for (const auto& row : rows) {
     EXPECT_EQ(Keys(tree.Search(row.fragment).matches), row.keys)
-        << std::string(row.fragment.begin(), row.fragment.end());
+        << ::testing::PrintToString(row.fragment);
   }
 }
 

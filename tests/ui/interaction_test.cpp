@@ -10,8 +10,8 @@ namespace {
 
 // "/" in a test stands for the system's separator.
 std::string Ascii(TextView text) {
-  std::string ascii(text.begin(), text.end());
-  for (char& c : ascii) c = c == static_cast<char>(kPathSeparator) ? '/' : c;
+  std::string ascii;
+  for (char16_t c : text) ascii += c == kPathSeparator ? '/' : static_cast<char>(c);
   return ascii;
 }
 

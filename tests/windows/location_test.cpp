@@ -67,7 +67,7 @@ TEST_F(Location, IsTheValueWithOneBackslashAppendedOrTheShellsOwnFolder) {
   // Each row is read afresh: nothing is kept from one read to the next.
   for (const auto& row : rows) {
     row.set();
-    EXPECT_EQ(ReadFavoritesRoot(), row.root) << std::string(row.root.begin(), row.root.end());
+    EXPECT_EQ(ReadFavoritesRoot(), row.root) << ::testing::PrintToString(row.root);
   }
 }
 
