@@ -13,8 +13,9 @@ inline constexpr std::uint32_t kAttributeHidden = 0x2;
 inline constexpr std::uint32_t kAttributeSystem = 0x4;
 inline constexpr std::uint32_t kAttributeDirectory = 0x10;
 inline constexpr std::uint32_t kAttributeArchive = 0x20;
+// Set only for a link to another name (a symbolic link, junction or mount point); the
+// system's other reparse points, such as cloud files, are reported without it.
 inline constexpr std::uint32_t kAttributeReparsePoint = 0x400;
-inline constexpr std::uint32_t kAttributeNotContentIndexed = 0x2000;
 // The word of an entry whose attributes could not be read.
 inline constexpr std::uint32_t kAttributesUnknown = 0xFFFFFFFF;
 

@@ -3,6 +3,8 @@
 #
 #   fandrel_install_missing [PKG...]  install (apt-get) only the packages dpkg lacks;
 #                                     with no argument, everything the project needs
+#   fandrel_ensure_locale NAME        generate the system locale NAME (tr_TR.UTF-8) if
+#                                     it is missing
 #   fandrel_start_xvfb [WxHxD]        start Xvfb on a free display; exports DISPLAY and
 #                                     FANDREL_XVFB_PID
 #   fandrel_stop_xvfb                 stop that Xvfb
@@ -21,7 +23,7 @@
 #                                     with xdotool, the window saved as the PNG OUT
 
 FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools clang libclang-rt-14-dev
-  googletest wine wine64 xvfb xdotool imagemagick fonts-wine)
+  googletest wine wine64 xvfb xdotool imagemagick fonts-wine locales)
 
 fandrel_log() { printf '%s\n' "$*" >&2; }
 
@@ -37,6 +39,15 @@ fandrel_install_missing() {
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq &&
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+# Wine takes the user's locale from LC_ALL only when the system has that locale.
+fandrel_ensure_locale() {
+  locale -a 2>/dev/null | grep -qix "${1/UTF-8/utf8}" && return 0
+  fandrel_log "Generating the locale $1"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" localedef -i "${1%%.*}" -f UTF-8 "$1"
 }
 
 fandrel_wait_for() {

@@ -13,13 +13,16 @@ namespace {
 
 bool IsDotEntry(TextView name) { return name == u"." || name == u".."; }
 
-// Only plain folders are searched. Read-only, archive, hidden, system and reparse-point
-// folders are not (the last keeps links and junctions from being followed, so the walk
-// cannot loop), nor is an entry whose attributes could not be read. The
-// not-content-indexed bit is ignored: a plain folder on a drive without indexing has it.
+// Folders marked read-only, hidden, system or archive are left out, and so are links to
+// folders (symbolic links, junctions and mount points, which the folder reader reports as
+// reparse points), so that the walk cannot loop; so is an entry whose attributes could not
+// be read. Every other bit is ignored: a compressed, encrypted, cloud or unindexed folder
+// holds the user's shortcuts like any other.
 bool IsSearchedFolder(std::uint32_t attributes) {
-  if (attributes == kAttributesUnknown) return false;
-  return (attributes & ~kAttributeNotContentIndexed) == kAttributeDirectory;
+  constexpr std::uint32_t kKeptOut = kAttributeReadOnly | kAttributeHidden | kAttributeSystem |
+                                     kAttributeArchive | kAttributeReparsePoint;
+  return attributes != kAttributesUnknown && (attributes & kAttributeDirectory) != 0 &&
+         (attributes & kKeptOut) == 0;
 }
 
 // The walk: every matching shortcut's full path, in breadth-first order, each folder's

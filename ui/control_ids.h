@@ -8,6 +8,9 @@ namespace fandrel {
 
 inline constexpr wchar_t kMainWindowClass[] = L"FandrelMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"Fandrel for URLs";
+// What screen readers call txtInput and cboResult, which have no visible label.
+inline constexpr wchar_t kInputName[] = L"Title to find";
+inline constexpr wchar_t kResultName[] = L"Matching titles";
 
 inline constexpr int kFrameId = 1000;   // frmFrame
 inline constexpr int kInputId = 1001;   // txtInput

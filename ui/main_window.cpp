@@ -99,6 +99,8 @@ void MainWindow::CreateControls(HINSTANCE instance) {
   SetWindowPos(frmFrame_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   SendMessageW(cboResult_, CB_SETMINVISIBLE, kVisibleResults, 0);
+  names_.Name(txtInput_, kInputName);
+  names_.Name(cboResult_, kResultName);
   view_.Attach(frmMain_, txtInput_, cboResult_);
   keyRouting_.Attach(txtInput_, cboResult_, interaction_);
 }
@@ -246,6 +248,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 
     case WM_DESTROY:
+      names_.Clear();
       PostQuitMessage(0);
       return 0;
 

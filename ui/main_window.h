@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/accessible_names.h"
 #include "ui/control_view.h"
 #include "ui/fixed_size.h"
 #include "ui/key_routing.h"
@@ -50,6 +51,7 @@ class MainWindow {
   int lngSavedHeight = 0;
   int lngSavedWidth = 0;
   MessageFont font_;
+  AccessibleNames names_;
   ControlView view_;
   SearchInteraction interaction_;
   KeyRouting keyRouting_;

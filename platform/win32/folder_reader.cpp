@@ -1,9 +1,19 @@
 #include <windows.h>
 
+#include "platform/win32/folder_reader.h"
+
 #include "platform/folder_reader.h"
 #include "platform/win32/long_path.h"
 
 namespace fandrel {
+
+std::uint32_t ListedAttributes(std::uint32_t attributes, std::uint32_t reparseTag) {
+  const bool otherName = reparseTag == 0 || IsReparseTagNameSurrogate(reparseTag);
+  return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) && !otherName
+             ? attributes & ~static_cast<std::uint32_t>(FILE_ATTRIBUTE_REPARSE_POINT)
+             : attributes;
+}
+
 namespace {
 
 class Win32FolderReader final : public FolderReader {
@@ -16,7 +26,8 @@ class Win32FolderReader final : public FolderReader {
     // read as the folder named without them.
     const std::wstring pattern = LastSearchPaths().ExactForm(folder) + L'*';
     WIN32_FIND_DATAW data;
-    // The attribute word comes with each name, so no second query per entry is needed.
+    // The attribute word comes with each name, and with a reparse point its tag, so no
+    // second query per entry is needed.
     HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) return;
@@ -25,7 +36,7 @@ class Win32FolderReader final : public FolderReader {
       if (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
       const wchar_t* raw = data.cFileName;
       name.assign(raw, raw + wcsnlen(raw, MAX_PATH));
-      visit(name, data.dwFileAttributes);
+      visit(name, ListedAttributes(data.dwFileAttributes, data.dwReserved0));
     } while (FindNextFileW(find, &data));
     FindClose(find);
   }

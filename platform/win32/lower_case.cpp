@@ -4,6 +4,13 @@
 #include "platform/win32/wide.h"
 
 namespace fandrel {
+namespace {
+
+// The user's locale's own rules: without LCMAP_LINGUISTIC_CASING, Windows lowers the
+// Turkish and Azeri 'I' to 'i' as in English rather than to the dotless 'ı'.
+constexpr DWORD kLowerCase = LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING;
+
+}  // namespace
 
 Text LowerCase(TextView text) {
   if (text.empty()) return {};
@@ -11,14 +18,14 @@ Text LowerCase(TextView text) {
   const int sourceLength = static_cast<int>(source.size());
   // Lower-casing keeps the length of the text; the size query is only the fallback.
   std::wstring lower(source.size(), L'\0');
-  int written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source.data(),
-                              sourceLength, lower.data(), sourceLength, nullptr, nullptr, 0);
+  int written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kLowerCase, source.data(), sourceLength,
+                              lower.data(), sourceLength, nullptr, nullptr, 0);
   if (written == 0) {
-    const int needed = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source.data(),
+    const int needed = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kLowerCase, source.data(),
                                      sourceLength, nullptr, 0, nullptr, nullptr, 0);
     if (needed <= 0) return Text(text);
     lower.assign(static_cast<std::size_t>(needed), L'\0');
-    written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE, source.data(), sourceLength,
+    written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kLowerCase, source.data(), sourceLength,
                             lower.data(), needed, nullptr, nullptr, 0);
     if (written == 0) return Text(text);
   }

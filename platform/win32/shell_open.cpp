@@ -8,12 +8,14 @@
 namespace fandrel {
 namespace {
 
-// The shell opens no path of MAX_PATH characters or more, whatever the program's long
-// path awareness: such a path is handed over in its short form, where the volume keeps
-// short names and that form is short enough. Otherwise the path goes as it is.
+// The shell takes a path as text and normalises it, which drops a trailing dot from each of
+// its names ("Trail.\x.url" names "Trail\x.url", another file or none), and it opens no
+// path of MAX_PATH characters or more, whatever the program's long path awareness. Such a
+// path is handed over in the short form of its exact form, where the volume keeps short
+// names and that form is short enough. Any other path goes as it is.
 std::wstring PathForTheShell(const Text& path) {
   std::wstring file = ToWide(path);
-  if (file.size() < MAX_PATH) return file;
+  if (file.size() < MAX_PATH && file.find(L".\\") == std::wstring::npos) return file;
   const std::wstring exact = LastSearchPaths().ExactForm(path);
   std::wstring shortForm(exact.size() + 1, L'\0');
   const DWORD length =

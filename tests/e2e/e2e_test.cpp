@@ -297,19 +297,22 @@ TEST(Resources, VersionRecordAndIcon) {
 // chosen from the list; Esc goes back to the text box, and from there ends the program.
 TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
   Tree& tree = desktop->tree;
-  const Text deep = Text(120, u'F') + u"/" + Text(120, u'G') + u"/Deep.url";  // past 260
+  // A path of 260 characters, the first the shell cannot take as it is.
+  const Text deep = Text(120, u'F') + u"/" + Text(130 - tree.Root().size(), u'G') + u"/Deep.url";
   for (const Text& name : Split(u"Weather.URL|旅行/天気予報.url|Zeta News.url|_news digest.url|"
-                                u"Sub/Émigré news.url|Sub/Daily NEWS.URL|" +
+                                u"Sub/Émigré news.url|Sub/Daily NEWS.URL|Trail./Dotted.url|" +
                                 deep)) {
     tree.Add(name);
   }
+  ASSERT_EQ(tree.Path(deep).size(), 260u);
   std::vector<Text> opened;
   for (const auto& [fragment, file] : {std::pair{L"weath", Text(u"Weather.URL")},
                                        {L"天気", Text(u"旅行/天気予報.url")},
+                                       {L"dotted", Text(u"Trail./Dotted.url")},
                                        {L"deep", deep}}) {
     Press(VK_RETURN, fragment);
     opened.push_back(tree.Path(file));
-    // The shell opens no path of 260 characters or more: it is given the short one.
+    // The shell would read the last two as other paths: it is given their short forms.
     EXPECT_TRUE(SameFile(Opened(opened.size()).back(), opened.back()));
     EXPECT_TRUE(InMode(0));
   }

@@ -27,14 +27,20 @@ TEST(Walk, EntersOnlyPlainFolders) {
     bool entered;
   } rows[] = {
       {"plain", kAttributeDirectory, true},
-      {"not content indexed", kAttributeDirectory | kAttributeNotContentIndexed, true},
+      // Bits Wine never reports: not content indexed, compressed, encrypted, ReFS's
+      // integrity stream and no scrub, a cloud folder's pinned or unpinned and recall bits.
+      {"not content indexed", kAttributeDirectory | 0x2000, true},
+      {"compressed", kAttributeDirectory | 0x800, true},
+      {"encrypted", kAttributeDirectory | 0x4000, true},
+      {"on ReFS", kAttributeDirectory | 0x8000 | 0x20000, true},
+      {"in the cloud", kAttributeDirectory | 0x80000 | 0x100000 | 0x40000 | 0x400000, true},
       {"read-only", kAttributeDirectory | kAttributeReadOnly, false},
       {"archive", kAttributeDirectory | kAttributeArchive, false},
       {"hidden", kAttributeDirectory | kAttributeHidden, false},
       {"system", kAttributeDirectory | kAttributeSystem, false},
       {"link or junction", kAttributeDirectory | kAttributeReparsePoint, false},
       {"attributes unreadable (vanished)", kAttributesUnknown, false},
-      {"a file", kAttributeArchive, false},
+      {"a file", 0x80, false},
   };
   for (const auto& row : rows) {
     Tree tree(Tree::kMemory);

@@ -1,5 +1,6 @@
-// Where the Favorites folder is, read from the current user's registry. HKEY_CURRENT_USER
-// is redirected to a scratch key, so the tests never touch the real setting.
+// The Win32 layer's own rules: where the Favorites folder is, read from the current user's
+// registry (HKEY_CURRENT_USER redirected to a scratch key, so the tests never touch the real
+// setting), the long path form, and the attribute words the folder listing reports.
 #include <windows.h>
 #include <knownfolders.h>
 #include <shlobj.h>
@@ -7,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/favorites_location.h"
+#include "platform/win32/folder_reader.h"
 #include "platform/win32/long_path.h"
 #include "platform/text.h"
+#include "tests/support/tree.h"
 
 namespace fandrel::testing {
 namespace {
@@ -88,6 +91,38 @@ TEST(LongPath, IsMadeFromTheNormalisedRootWithTheNamesKeptExactly) {
     LastSearchPaths().BeginSearch(row.root);
     EXPECT_EQ(LastSearchPaths().ExactForm(row.path), row.exact);
   }
+}
+
+// Wine lists no reparse tags, so only this table shows what the walk sees on Windows.
+TEST(ListedAttributes, KeepLinksOutAndLetOtherReparsePointsIn) {
+  constexpr std::uint32_t kFolder = FILE_ATTRIBUTE_DIRECTORY;
+  constexpr std::uint32_t kLink = kFolder | FILE_ATTRIBUTE_REPARSE_POINT;
+  const std::uint32_t rows[][3] = {
+      // listed, reparse tag, seen
+      {kLink, IO_REPARSE_TAG_SYMLINK, kLink},
+      {kLink, IO_REPARSE_TAG_MOUNT_POINT, kLink},  // a junction too
+      {kLink, 0, kLink},                           // no tag given, as under Wine
+      {kLink, IO_REPARSE_TAG_CLOUD_6, kFolder},
+      {kLink | FILE_ATTRIBUTE_READONLY, IO_REPARSE_TAG_DEDUP, kFolder | FILE_ATTRIBUTE_READONLY},
+  };
+  for (const auto& [listed, tag, seen] : rows) {
+    EXPECT_EQ(ListedAttributes(listed, tag), seen) << std::hex << tag;
+  }
+}
+
+// Run on its own, with the user's locale Turkish (Wine takes it from LC_ALL); on Windows,
+// only where the user's locale is Turkish. Titles and fragments lower 'I' to the dotless
+// 'ı' there, in ASCII titles too.
+TEST(TurkishLocale, LowersTitlesAndFragmentsByTheLocalesOwnRules) {
+  wchar_t locale[LOCALE_NAME_MAX_LENGTH] = {};
+  GetUserDefaultLocaleName(locale, LOCALE_NAME_MAX_LENGTH);
+  if (std::wstring_view(locale) != L"tr-TR") {
+    if (!RunningUnderWine()) GTEST_SKIP() << "the user's locale is not Turkish";
+    FAIL() << "the user's locale is " << locale << ": LC_ALL=tr_TR.UTF-8 did not reach Wine";
+  }
+  Tree tree(Tree::kMemory);
+  tree.Add(u"IŞIK Haber.url").Add(u"ILIK Su.url").Add(u"Bilgi.url");
+  EXPECT_EQ(Keys(tree.Search(u"I").matches), (std::vector<Text>{u"ılık su", u"ışık haber"}));
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#include "ui/accessible_names.h"
+
+// The service's identifiers are defined here, from the header, rather than linked in.
+#include <initguid.h>
+#include <oleacc.h>
+
+namespace fandrel {
+namespace {
+
+const DWORD kClient = static_cast<DWORD>(OBJID_CLIENT);
+
+}  // namespace
+
+void AccessibleNames::Name(HWND control, const wchar_t* name) {
+  if (!service_ &&
+      FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IAccPropServices, reinterpret_cast<void**>(&service_)))) {
+    service_ = nullptr;
+    return;
+  }
+  if (SUCCEEDED(service_->SetHwndPropStr(control, kClient, CHILDID_SELF, PROPID_ACC_NAME, name))) {
+    named_.push_back(control);
+  }
+}
+
+void AccessibleNames::Clear() {
+  for (HWND control : named_) {
+    service_->ClearHwndProps(control, kClient, CHILDID_SELF, &PROPID_ACC_NAME, 1);
+  }
+  named_.clear();
+  if (service_) service_->Release();
+  service_ = nullptr;
+}
+
+}  // namespace fandrel
