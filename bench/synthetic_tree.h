@@ -2,27 +2,25 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace fandrel::bench {
 
-// Fragments whose number of matches the generator fixes, whatever the tree's size.
-inline constexpr const char* kNoMatchFragment = "qzxv";     // in no title
-inline constexpr const char* kOneMatchFragment = "quokka";  // in exactly one title
+// Fragments in no title, in one, in 300 and in most titles of a tree.
+inline constexpr const char* kNoMatchFragment = "qzxv";
+inline constexpr const char* kOneMatchFragment = "quokka";
 inline constexpr const char* kFewMatchesFragment = "origami";
-inline constexpr int kFewMatches = 300;
-inline constexpr const char* kMostMatchesFragment = "e";  // in most titles
+inline constexpr const char* kMostMatchesFragment = "e";
 
-struct TreeFacts {
-  long shortcuts = 0;
-  long folders = 0;
-  int depth = 0;  // of the deepest folder below the root
-};
+// A shortcut title of the kind people keep in their Favorites, in several scripts, drawn
+// from `random`. None contains the special fragments above.
+std::string ShortcutTitle(std::mt19937& random);
 
-// Fills the empty folder `root` with a Favorites tree of about `entries` entries, the
-// same for the same seed: nine in ten are shortcuts with names like a browser would
-// give them, the rest folders four to six levels deep. The shortcuts are empty files:
-// the search reads names only.
-TreeFacts MakeSyntheticTree(const std::filesystem::path& root, long entries, std::uint32_t seed);
+// Fills the empty folder `root` with a Favorites tree of about `entries` entries, the same
+// for the same seed: nine in ten are shortcuts (empty files: the search reads names only)
+// named as a browser names them, the rest folders up to six levels deep. Returns the
+// number of shortcuts.
+long MakeSyntheticTree(const std::filesystem::path& root, long entries, std::uint32_t seed);
 
 }  // namespace fandrel::bench

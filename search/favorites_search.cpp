@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "platform/lower_case.h"
-#include "search/distinct_titles.h"
 #include "search/sort_by_title.h"
 #include "search/title_key.h"
 
@@ -44,11 +44,11 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
       if (IsDotEntry(name)) return;
       if (HasShortcutSuffix(name)) {
         // A candidate, even when it is a folder; it is never descended into.
-        TitleKeyOf(name, title);
+        const bool folded = TitleKeyOf(name, title);
         if (!title.empty() && title.find(loweredFragment) != Text::npos) {
           if (!stored) stored = strMatches.AddFolder(folder);
           strMatches.Add(*stored, name);
-          keys.Append(title);
+          keys.Append(title, folded);
         }
       } else if (IsSearchedFolder(attributes)) {
         subfolder.assign(folder).append(name).push_back(kPathSeparator);
@@ -70,12 +70,13 @@ Outcome SearchFavorites(const Text& fragment, PathList& strMatches, PathList& st
   {
     // The keys go once they are ranked: the sort and the distinct pass need no more.
     TitleKeys keys(strMatches);
-    CollectMatches(*root, LowerCase(fragment), *sources.folders, strMatches, keys);
+    Text lowered;
+    LowerCase(fragment, lowered);
+    CollectMatches(*root, lowered, *sources.folders, strMatches, keys);
     if (strMatches.empty()) return Outcome::kNone;
     ranks = RankTitleKeys(keys);
   }
-  strMatches.Reorder(SortRanks(ranks, 0, static_cast<std::ptrdiff_t>(ranks.size()) - 1));
-  strDistinct = strMatches.Pick(RunStarts(ranks));
+  strDistinct = SortAndKeepDistinct(strMatches, std::move(ranks));
   return strDistinct.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
 }
 

@@ -12,8 +12,6 @@ Text PathList::operator[](std::size_t position) const {
   return path;
 }
 
-TextView PathList::Name(std::size_t position) const { return texts_->Get(entries_[position].name); }
-
 void PathList::clear() {
   texts_.reset();
   entries_ = {};  // not clear(): that would keep the storage of a long list
@@ -30,20 +28,11 @@ void PathList::Add(std::uint32_t folder, TextView name) {
   entries_.push_back(Entry{folder, Store(name)});
 }
 
-void PathList::Reorder(std::vector<std::uint32_t> order) {
-  // In place, one cycle of the permutation at a time, marking each position done: a list
-  // of hundreds of thousands of paths is not held twice.
-  for (std::uint32_t start = 0; start < order.size(); ++start) {
-    if (order[start] == start) continue;
-    const Entry first = entries_[start];
-    std::uint32_t at = start;
-    for (std::uint32_t from = order[at]; from != start; at = from, from = order[at]) {
-      entries_[at] = entries_[from];
-      order[at] = at;
-    }
-    entries_[at] = first;
-    order[at] = at;
-  }
+void PathList::Reorder(const std::vector<std::uint32_t>& order) {
+  // Eight bytes a path: a second list of entries costs little beside the names.
+  std::vector<Entry> reordered(entries_.size());
+  for (std::size_t k = 0; k < order.size(); ++k) reordered[k] = entries_[order[k]];
+  entries_ = std::move(reordered);
 }
 
 PathList PathList::Pick(const std::vector<std::uint32_t>& positions) const {

@@ -20,7 +20,7 @@ class PathList {
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
   Text operator[](std::size_t position) const;  // the full path
-  TextView Name(std::size_t position) const;
+  TextView Name(std::size_t position) const { return texts_->Get(entries_[position].name); }
 
   // Empties the list; lists made from it keep what they hold.
   void clear();
@@ -32,7 +32,7 @@ class PathList {
   void Add(std::uint32_t folder, TextView name);
 
   // The entry at `order[k]` moves to k, for every k.
-  void Reorder(std::vector<std::uint32_t> order);
+  void Reorder(const std::vector<std::uint32_t>& order);
   // A list of the entries at `positions`, in that order, sharing this list's buffer.
   PathList Pick(const std::vector<std::uint32_t>& positions) const;
 

@@ -1,13 +1,14 @@
 #include "search/sort_by_title.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 #include <utility>
 
-#include "search/title_key.h"
-
 namespace fandrel {
 namespace {
+
+using Units = TitleKeys::Units;
 
 // (lo + hi) / 2 rounded to the nearest integer, an exact half going to the even
 // neighbour. The pivot it picks decides the order of equal keys.
@@ -18,77 +19,260 @@ std::ptrdiff_t Middle(std::ptrdiff_t lo, std::ptrdiff_t hi) {
   return mid;
 }
 
-// 24 bytes: the sort moves these around.
+// 24 bytes: the ranking moves these around.
 struct Item {
-  std::uint64_t head;  // four code units of the key
+  std::uint64_t head;  // four units of the key, from the depth being ordered
+  std::uint8_t rest;   // how many of those the key has: fewer when it ends within them
+  std::uint8_t fold;
+  std::uint16_t size;  // no name is longer
+  std::uint32_t key;   // its position in the list
   const char16_t* data;
-  std::uint32_t size : 31;
-  std::uint32_t fold : 1;
-  std::uint32_t key;
 
-  TitleKeys::Units Units() const { return {data, size, fold != 0}; }
+  Units Of() const { return {data, size, fold != 0}; }
+  // Of two keys that agree up to the depth being ordered, the one with the smaller head,
+  // or with the same units but ending sooner (a prefix), comes first; the same head and
+  // rest mean the same key when the rest is short, and a tie to break further on otherwise.
+  friend bool operator<(const Item& a, const Item& b) {
+    return a.head != b.head ? a.head < b.head : a.rest < b.rest;
+  }
+  friend bool operator==(const Item& a, const Item& b) {
+    return a.head == b.head && a.rest == b.rest;
+  }
 };
 
-// Orders items[begin, end), whose keys agree on their first `at` code units, by the
-// rest of their keys: four units at a time, for as long as any of them has more. Most
-// titles differ early, so most keys are read only a few times. Marks in `newKey` each
-// position after `begin` whose key differs from the one before it.
-void SortFrom(std::vector<Item>& items, std::vector<bool>& newKey, std::size_t begin,
-              std::size_t end, std::size_t at) {
-  bool longer = false;  // whether any key goes on past these four units
-  for (std::size_t k = begin; k < end; ++k) {
-    items[k].head = items[k].Units().FourFrom(at);
-    longer = longer || items[k].size > at + 4;
+// The keys of items next to each other lie anywhere in memory: the next ones' are asked
+// for while this one is compared, so that their fetches overlap rather than queue.
+constexpr std::size_t kAhead = 8;
+inline void Prefetch(const void* address) {
+#if defined(__GNUC__)
+  __builtin_prefetch(address);
+#elif defined(_M_X64)
+  _mm_prefetch(static_cast<const char*>(address), _MM_HINT_T0);
+#endif
+}
+
+// The depth, from `at` up to `limit`, to which keys `a` and `b` agree; the end of either
+// stops it.
+std::size_t Agree(const Units& a, const Units& b, std::size_t at, std::size_t limit) {
+  limit = std::min<std::size_t>({limit, a.size, b.size});
+  for (; at < limit; at += 4) {
+    const std::uint64_t differ = a.FourFrom(at) ^ b.FourFrom(at);
+    if (differ) return std::min<std::size_t>(limit, at + std::countl_zero(differ) / 16);
   }
-  const auto first = items.begin() + static_cast<std::ptrdiff_t>(begin);
-  const auto last = items.begin() + static_cast<std::ptrdiff_t>(end);
-  if (!longer) {
-    // Equal heads here mean equal keys, but for trailing U+0000s: the shorter first.
-    std::sort(first, last, [](const Item& a, const Item& b) {
-      return a.head != b.head ? a.head < b.head : a.size < b.size;
-    });
-    for (std::size_t k = begin + 1; k < end; ++k) {
-      newKey[k] = items[k].head != items[k - 1].head || items[k].size != items[k - 1].size;
+  return limit;
+}
+
+class Ranking {
+ public:
+  explicit Ranking(const TitleKeys& keys) : items_(keys.size()), newKey_(keys.size()) {
+    for (std::size_t k = 0; k < items_.size(); ++k) {
+      const Units units = keys.UnitsOf(k);
+      items_[k] = Item{keys.Head(k),
+                       static_cast<std::uint8_t>(std::min<std::size_t>(units.size, 4)),
+                       units.fold,
+                       static_cast<std::uint16_t>(units.size),
+                       static_cast<std::uint32_t>(k),
+                       units.data};
     }
-    return;
   }
-  std::sort(first, last, [](const Item& a, const Item& b) { return a.head < b.head; });
-  for (std::size_t run = begin; run < end;) {
-    std::size_t next = run + 1;
-    while (next < end && items[next].head == items[run].head) ++next;
-    if (run > begin) newKey[run] = true;
-    if (next - run > 1) SortFrom(items, newKey, run, next, at + 4);
-    run = next;
+
+  std::vector<std::uint32_t> Ranks() {
+    if (!items_.empty()) Order(0, items_.size(), 0, true);
+    std::vector<std::uint32_t> ranks(items_.size());
+    std::uint32_t rank = 0;
+    for (std::size_t k = 1; k < items_.size(); ++k) ranks[items_[k].key] = rank += newKey_[k];
+    return ranks;
+  }
+
+ private:
+  // Orders items_[begin, end), whose keys agree on their first `at` units, by the rest of
+  // their keys, and marks in newKey_ each position after `begin` whose key differs from
+  // the one before it. Titles often share long beginnings ("How to ", a site's name): the
+  // units all of these keys share are skipped in one pass, each key compared with the
+  // first to where they part, and the keys are then ordered by four units from there. Keys
+  // that are equal to the end are found in that one pass too.
+  void Order(std::size_t begin, std::size_t end, std::size_t at, bool headsRead) {
+    if (end - begin < 2) return;
+    const Units first = items_[begin].Of();
+    std::size_t same = first.size;
+    bool sameSize = true;
+    for (std::size_t k = begin + 1; k < end; ++k) {
+      if (k + kAhead < end) Prefetch(items_[k + kAhead].data + at);
+      const Units other = items_[k].Of();
+      same = Agree(first, other, at, same);
+      sameSize = sameSize && other.size == first.size;
+    }
+    if (same == first.size && sameSize) return;  // all equal
+    if (same != at || !headsRead) {
+      at = same;
+      for (std::size_t k = begin; k < end; ++k) {
+        if (k + kAhead < end) Prefetch(items_[k + kAhead].data + at);
+        Item& item = items_[k];
+        item.head = item.Of().FourFrom(at);
+        item.rest = static_cast<std::uint8_t>(std::min<std::size_t>(item.size - at, 4));
+      }
+    }
+    Sort(begin, end);
+    for (std::size_t run = begin; run < end;) {
+      std::size_t next = run + 1;
+      while (next < end && items_[next] == items_[run]) ++next;
+      if (run > begin) newKey_[run] = 1;
+      if (items_[run].rest == 4) Order(run, next, at + 4, false);
+      run = next;
+    }
+  }
+
+  // Orders items_[begin, end) by their heads and rests.
+  void Sort(std::size_t begin, std::size_t end) {
+    const auto first = items_.begin() + static_cast<std::ptrdiff_t>(begin);
+    const auto last = items_.begin() + static_cast<std::ptrdiff_t>(end);
+    if (end - begin >= kManyItems && Distribute(begin, end)) return;
+    std::sort(first, last);
+  }
+
+  // Where titles share beginnings, many keys share their next four units too: the distinct
+  // heads are counted and sorted, and each item is moved straight to its head's place, a
+  // pass over the items rather than a sort. False, with nothing moved, when most heads are
+  // distinct.
+  bool Distribute(std::size_t begin, std::size_t end) {
+    const std::size_t most = (end - begin) / 16;  // distinct heads worth counting
+    std::size_t capacity = 64;
+    while (capacity < 2 * most) capacity *= 2;
+    const unsigned shift = 64 - static_cast<unsigned>(std::countr_zero(capacity));
+    slots_.assign(capacity, Slot{});
+    slotOf_.resize(end - begin);
+    std::size_t distinct = 0;
+    for (std::size_t k = begin; k < end; ++k) {
+      const Item& item = items_[k];
+      std::size_t slot = ((item.head ^ item.rest) * 0x9E3779B97F4A7C15u) >> shift;
+      while (slots_[slot].end &&
+             !(slots_[slot].head == item.head && slots_[slot].rest == item.rest)) {
+        slot = (slot + 1) & (capacity - 1);
+      }
+      if (!slots_[slot].end++) {
+        if (++distinct > most) return false;
+        slots_[slot].head = item.head;
+        slots_[slot].rest = item.rest;
+      }
+      slotOf_[k - begin] = static_cast<std::uint32_t>(slot);
+    }
+    order_.clear();
+    for (std::uint32_t slot = 0; slot < capacity; ++slot) {
+      if (slots_[slot].end) order_.push_back(slot);
+    }
+    std::sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
+      const Slot& x = slots_[a];
+      const Slot& y = slots_[b];
+      return x.head != y.head ? x.head < y.head : x.rest < y.rest;
+    });
+    std::uint32_t place = 0;
+    for (std::uint32_t slot : order_) {
+      slots_[slot].next = place;
+      slots_[slot].end = place += slots_[slot].end;
+    }
+    // In place, one exchange per item at most: each item that is not yet in its head's
+    // place goes to the next free position there.
+    for (std::uint32_t slot : order_) {
+      Slot& here = slots_[slot];
+      while (here.next < here.end) {
+        const std::uint32_t at = here.next;
+        const std::uint32_t its = slotOf_[at];
+        if (its == slot) {
+          ++here.next;
+          continue;
+        }
+        const std::uint32_t to = slots_[its].next++;
+        std::swap(items_[begin + at], items_[begin + to]);
+        std::swap(slotOf_[at], slotOf_[to]);
+      }
+    }
+    return true;
+  }
+
+  static constexpr std::size_t kManyItems = 64;
+  struct Slot {  // a head and rest, the items that have them, and where they go
+    std::uint64_t head = 0;
+    std::uint32_t end = 0;  // a count until the places are known
+    std::uint32_t next = 0;
+    std::uint8_t rest = 0;
+  };
+
+  std::vector<Item> items_;
+  std::vector<std::uint8_t> newKey_;
+  std::vector<Slot> slots_;
+  std::vector<std::uint32_t> slotOf_;
+  std::vector<std::uint32_t> order_;
+};
+
+// One partition of the exact quicksort on entries[i, j]: the exchanges of the plain loop
+//   while (i <= j) { while (rank(i) < pivot) ++i; while (pivot < rank(j)) --j;
+//                    if (i <= j) exchange entries i++ and j-- }
+// and the same i and j at its end. The plain loop pairs the entries from the left whose
+// rank is at least the pivot with those from the right whose rank is at most it, in order,
+// for as long as they have not crossed. While the part still to scan is long, they are
+// found a block at a time without a branch and exchanged pairwise; the plain loop takes
+// over where the exchanges have reached.
+void Partition(std::uint64_t* entries, std::ptrdiff_t& i, std::ptrdiff_t& j, std::uint64_t pivot) {
+  const auto rank = [&](std::ptrdiff_t k) { return entries[k] >> 32; };
+  constexpr std::ptrdiff_t kBlock = 64;
+  std::uint8_t left[kBlock];
+  std::uint8_t right[kBlock];
+  std::ptrdiff_t leftFound = 0, leftDone = 0, leftBase = 0;
+  std::ptrdiff_t rightFound = 0, rightDone = 0, rightBase = 0;
+  while (j - i + 1 >= 2 * kBlock) {
+    if (leftDone == leftFound) {
+      leftDone = leftFound = 0;
+      leftBase = i;
+      for (std::ptrdiff_t k = 0; k < kBlock; ++k) {
+        left[leftFound] = static_cast<std::uint8_t>(k);
+        leftFound += rank(i + k) >= pivot;
+      }
+      i += kBlock;
+    }
+    if (rightDone == rightFound) {
+      rightDone = rightFound = 0;
+      rightBase = j;
+      for (std::ptrdiff_t k = 0; k < kBlock; ++k) {
+        right[rightFound] = static_cast<std::uint8_t>(k);
+        rightFound += pivot >= rank(j - k);
+      }
+      j -= kBlock;
+    }
+    const std::ptrdiff_t pairs = std::min(leftFound - leftDone, rightFound - rightDone);
+    for (std::ptrdiff_t k = 0; k < pairs; ++k) {
+      std::swap(entries[leftBase + left[leftDone + k]], entries[rightBase - right[rightDone + k]]);
+    }
+    leftDone += pairs;
+    rightDone += pairs;
+  }
+  if (leftDone < leftFound) i = leftBase + left[leftDone];
+  if (rightDone < rightFound) j = rightBase - right[rightDone];
+  // The scans need no bounds of their own: the pivot, and after each exchange the entries
+  // exchanged, stop them within the part.
+  while (i <= j) {
+    while (rank(i) < pivot) ++i;
+    while (pivot < rank(j)) --j;
+    if (i <= j) std::swap(entries[i++], entries[j--]);
   }
 }
 
-void Quicksort(std::vector<std::uint32_t>& ranks, std::vector<std::uint32_t>& order,
-               std::ptrdiff_t lo, std::ptrdiff_t hi) {
-  auto rank = [&](std::ptrdiff_t k) { return ranks[static_cast<std::size_t>(k)]; };
+// The exact quicksort. Each entry holds its key's rank in the high half and where it came
+// from in the low half, so that an exchange moves one number.
+void Quicksort(std::vector<std::uint64_t>& entries, std::ptrdiff_t lo, std::ptrdiff_t hi) {
   // The two parts of a partition are disjoint, so sorting the smaller one by recursion
   // and the larger one in this loop gives the same result as sorting both by recursion,
   // with a stack no deeper than log2(n).
   while (lo < hi) {
     std::ptrdiff_t i = lo;
     std::ptrdiff_t j = hi;
-    const std::uint32_t pivot = rank(Middle(lo, hi));
-    while (i <= j) {
-      while (rank(i) < pivot && i < hi) ++i;
-      while (pivot < rank(j) && j > lo) --j;
-      if (i <= j) {
-        // Equal keys stop both scans and are exchanged too; that is what makes the
-        // later of two equal titles come first.
-        const auto a = static_cast<std::size_t>(i++);
-        const auto b = static_cast<std::size_t>(j--);
-        std::swap(ranks[a], ranks[b]);
-        std::swap(order[a], order[b]);
-      }
-    }
+    // Equal keys stop both scans and are exchanged too: with the pivot, this is what
+    // decides which of several equal titles ends up first.
+    Partition(entries.data(), i, j, entries[static_cast<std::size_t>(Middle(lo, hi))] >> 32);
     if ((j - lo) < (hi - i)) {
-      if (lo < j) Quicksort(ranks, order, lo, j);
+      if (lo < j) Quicksort(entries, lo, j);
       lo = i;
     } else {
-      if (i < hi) Quicksort(ranks, order, i, hi);
+      if (i < hi) Quicksort(entries, i, hi);
       hi = j;
     }
   }
@@ -96,43 +280,52 @@ void Quicksort(std::vector<std::uint32_t>& ranks, std::vector<std::uint32_t>& or
 
 }  // namespace
 
-std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys) {
-  std::vector<Item> items(keys.size());
-  for (std::size_t k = 0; k < items.size(); ++k) {
-    const TitleKeys::Units units = keys.UnitsOf(k);
-    items[k] =
-        Item{0, units.data, units.size & 0x7FFFFFFFu, units.fold, static_cast<std::uint32_t>(k)};
-  }
-  std::vector<bool> newKey(items.size());
-  SortFrom(items, newKey, 0, items.size(), 0);
-  std::vector<std::uint32_t> ranks(keys.size());
-  std::uint32_t rank = 0;
-  for (std::size_t k = 1; k < items.size(); ++k) ranks[items[k].key] = rank += newKey[k];
-  return ranks;
-}
+std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys) { return Ranking(keys).Ranks(); }
 
 std::vector<std::uint32_t> RankTitles(const PathList& paths) {
   TitleKeys keys(paths);
   Text key;
   for (std::size_t k = 0; k < paths.size(); ++k) {
-    TitleKeyOf(paths.Name(k), key);
-    keys.Append(key);
+    const bool folded = TitleKeyOf(paths.Name(k), key);
+    keys.Append(key, folded);
   }
   return RankTitleKeys(keys);
 }
 
-std::vector<std::uint32_t> SortRanks(std::vector<std::uint32_t>& ranks, std::ptrdiff_t lo,
-                                     std::ptrdiff_t hi) {
-  std::vector<std::uint32_t> order(ranks.size());
-  std::iota(order.begin(), order.end(), 0u);
-  Quicksort(ranks, order, lo, hi);
-  return order;
+void SortByRanks(PathList& paths, std::vector<std::uint32_t>& ranks, std::ptrdiff_t lo,
+                 std::ptrdiff_t hi) {
+  const auto n = static_cast<std::ptrdiff_t>(ranks.size());
+  if (lo == 0 && hi == n - 1 && n > 0 && *std::max_element(ranks.begin(), ranks.end()) == hi) {
+    // Every title distinct: there is only one order, and each rank is its place in it.
+    std::vector<std::uint32_t> order(ranks.size());
+    for (std::uint32_t k = 0; k < order.size(); ++k) order[ranks[k]] = k;
+    std::iota(ranks.begin(), ranks.end(), 0u);
+    return paths.Reorder(order);
+  }
+  std::vector<std::uint64_t> entries(ranks.size());
+  for (std::size_t k = 0; k < entries.size(); ++k) entries[k] = std::uint64_t{ranks[k]} << 32 | k;
+  Quicksort(entries, lo, hi);
+  std::vector<std::uint32_t> order(entries.size());
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    ranks[k] = static_cast<std::uint32_t>(entries[k] >> 32);
+    order[k] = static_cast<std::uint32_t>(entries[k]);
+  }
+  paths.Reorder(order);
+}
+
+PathList SortAndKeepDistinct(PathList& paths, std::vector<std::uint32_t> ranks) {
+  SortByRanks(paths, ranks, 0, static_cast<std::ptrdiff_t>(ranks.size()) - 1);
+  std::vector<std::uint32_t> starts;  // of each run of equal titles
+  for (std::uint32_t j = 0; j < ranks.size(); ++j) {
+    if (j == 0 || ranks[j] != ranks[j - 1]) starts.push_back(j);
+  }
+  return paths.Pick(starts);
 }
 
 void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi) {
   if (lo >= hi) return;
   std::vector<std::uint32_t> ranks = RankTitles(paths);
-  paths.Reorder(SortRanks(ranks, lo, hi));
+  SortByRanks(paths, ranks, lo, hi);
 }
 
 }  // namespace fandrel

@@ -14,7 +14,12 @@ namespace fandrel {
 // an old and a new copy of everything at once, as one growing string would.
 class TextStore {
  public:
-  // `text` must be shorter than 32,768 code units (every path and name on every system).
+  // Each text takes a unit for its length and its own units, in one block.
+  static constexpr unsigned kBlockBits = 18;  // 256 Ki code units, 512 KiB
+  static constexpr std::uint32_t kBlockSize = 1u << kBlockBits;
+  // The longest text: every path and name on every system is shorter.
+  static constexpr std::size_t kLongest = 32767;
+
   std::uint32_t Store(TextView text);
   TextView Get(std::uint32_t at) const {
     const char16_t* run = blocks_[at >> kBlockBits].get() + (at & (kBlockSize - 1));
@@ -22,9 +27,6 @@ class TextStore {
   }
 
  private:
-  static constexpr unsigned kBlockBits = 18;  // 256 Ki code units, 512 KiB
-  static constexpr std::uint32_t kBlockSize = 1u << kBlockBits;
-
   std::vector<std::unique_ptr<char16_t[]>> blocks_;
   std::uint32_t used_ = kBlockSize;  // in the last block
 };

@@ -1,5 +1,7 @@
 #include "search/title_key.h"
 
+#include <cstring>
+
 #include "platform/lower_case.h"
 
 namespace fandrel {
@@ -10,34 +12,76 @@ Text GetTitleKey(TextView path) {
   return key;
 }
 
-void TitleKeyOf(TextView name, Text& key) {
-  name.remove_suffix(name.size() < 4 ? name.size() : 4);
-  key.assign(name);
+bool TitleKeyOf(TextView name, Text& key) {
+  name.remove_suffix(name.size() < kSuffixLength ? name.size() : kSuffixLength);
   // Most titles are plain ASCII, and for those the locale's answer is known without
-  // asking it: every locale lower-cases 'A' to 'Z' to 'a' to 'z', except 'I' in Turkish
-  // ones, which therefore takes the locale's own path.
-  for (char16_t& c : key) {
-    if (c >= 0x80 || c == u'I') {
-      key = LowerCase(name);
-      return;
-    }
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
+  // asking it for the whole title: every locale lowers 'A' to 'Z' to 'a' to 'z' but for
+  // 'I', which Turkish and Azeri ones lower to the dotless 'ı'.
+  key.resize(name.size());
+  bool hasI = false;
+  std::size_t k = 0;
+  for (; k + 4 <= name.size(); k += 4) {  // four units at a time
+    std::uint64_t four;
+    std::memcpy(&four, name.data() + k, sizeof four);
+    if (!AllAscii(four)) break;
+    const std::uint64_t i = four ^ u'I' * kEachUnit;  // a unit 'I' is 0 here
+    hasI = hasI || ((i - kEachUnit) & ~i & 0x8000 * kEachUnit) != 0;
+    four = FoldAsciiFour(four);
+    std::memcpy(key.data() + k, &four, sizeof four);
   }
+  for (; k < name.size(); ++k) {
+    if (name[k] >= 0x80) {
+      LowerCase(name, key);
+      return false;
+    }
+    hasI = hasI || name[k] == u'I';
+    key[k] = FoldAscii(name[k]);
+  }
+  if (!hasI) return true;
+  Text lowerI;
+  LowerCase(u"I", lowerI);
+  if (lowerI == u"i") return true;
+  if (lowerI.size() != 1) {
+    LowerCase(name, key);
+    return false;
+  }
+  for (k = 0; k < name.size(); ++k) {
+    if (name[k] == u'I') key[k] = lowerI[0];
+  }
+  return false;
 }
 
 bool HasShortcutSuffix(TextView name) {
-  if (name.size() < 4) return false;
+  if (name.size() < kSuffixLength) return false;
   // Only 'U', 'R' and 'L' lower-case to 'u', 'r' and 'l' in any locale (Turkish casing
   // differs only on 'I'), so an ASCII fold is exactly the locale's answer here and
   // spares a locale call for every entry of the tree.
   static constexpr char16_t kSuffix[] = u".url";
-  const TextView tail = name.substr(name.size() - 4);
-  for (std::size_t i = 0; i < 4; ++i) {
-    char16_t c = tail[i];
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
-    if (c != kSuffix[i]) return false;
+  const TextView tail = name.substr(name.size() - kSuffixLength);
+  for (std::size_t i = 0; i < kSuffixLength; ++i) {
+    if (FoldAscii(tail[i]) != kSuffix[i]) return false;
   }
   return true;
+}
+
+void TitleKeys::Append(TextView key, bool folded) {
+  const TextView name = paths_.Name(at_.size());
+  bool inName = key.size() + kSuffixLength == name.size();
+  // A title lowered by the locale is often its name folded all the same ("café").
+  for (std::size_t k = 0; inName && !folded && k < key.size(); ++k) {
+    inName = FoldAscii(name[k]) == key[k];
+  }
+  at_.push_back(inName ? kInName : stored_.Store(key));
+  heads_.push_back(Units{key.data(), static_cast<std::uint32_t>(key.size()), false}.FourFrom(0));
+}
+
+TitleKeys::Units TitleKeys::UnitsOf(std::size_t k) const {
+  if (at_[k] != kInName) {
+    const TextView key = stored_.Get(at_[k]);
+    return Units{key.data(), static_cast<std::uint32_t>(key.size()), false};
+  }
+  const TextView name = paths_.Name(k);
+  return Units{name.data(), static_cast<std::uint32_t>(name.size() - kSuffixLength), true};
 }
 
 }  // namespace fandrel

@@ -1,14 +1,11 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include <vector>
-
 #include "bench/system_bench.h"
 
 namespace fandrel::bench {
 
-long BareWalk(const std::string& root) {
-  long names = 0;
+void BareWalk(const std::string& root) {
   std::vector<std::wstring> folders{L"\\\\?\\" + std::wstring(root.begin(), root.end())};
   WIN32_FIND_DATAW data;
   for (std::size_t cursor = 0; cursor < folders.size(); ++cursor) {
@@ -16,20 +13,15 @@ long BareWalk(const std::string& root) {
                                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) continue;
     do {
-      ++names;
-      if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || data.cFileName[0] == L'.') {
-        continue;
+      if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && data.cFileName[0] != L'.') {
+        folders.push_back(folders[cursor] + L'\\' + data.cFileName);
       }
-      folders.push_back(folders[cursor] + L'\\' + data.cFileName);
     } while (FindNextFileW(find, &data));
     FindClose(find);
   }
-  return names;
 }
 
-// Windows has no find to compare with.
-std::optional<double> FindMilliseconds(const std::string&, const char*) { return std::nullopt; }
-std::optional<long> FindCount(const std::string&, const char*) { return std::nullopt; }
+bool RunFind(const std::string&, const char*) { return false; }  // Windows has no find
 
 double PeakMiB(const std::vector<std::string>& arguments) {
   wchar_t self[MAX_PATH];
@@ -41,13 +33,12 @@ double PeakMiB(const std::vector<std::string>& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION child{};
-  if (!CreateProcessW(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &child)) {
-    return 0;
-  }
-  WaitForSingleObject(child.hProcess, INFINITE);
   DWORD kib = 0;
-  GetExitCodeProcess(child.hProcess, &kib);
+  if (CreateProcessW(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &child)) {
+    WaitForSingleObject(child.hProcess, INFINITE);
+    GetExitCodeProcess(child.hProcess, &kib);
+  }
   CloseHandle(child.hThread);
   CloseHandle(child.hProcess);
   return static_cast<double>(kib) / 1024.0;

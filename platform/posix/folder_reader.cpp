@@ -44,7 +44,8 @@ class PosixFolderReader final : public FolderReader {
   // makes (open, fstat, getdents64, close), with the status it gets used for the
   // read-only decision rather than asked for again. This stand-in serves Linux.
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override {
-    const int fd = open(ToFileName(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    AssignFileName(folder, path_);
+    const int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     // A read-only folder below the root reads as if the walk had seen its mark: empty.
     struct stat info;
@@ -66,7 +67,8 @@ class PosixFolderReader final : public FolderReader {
 
  private:
   Text root_;
-  Text converted_;  // one buffer for every name of the tree
+  Text converted_;    // one buffer for every name of the tree
+  std::string path_;  // and one for every folder
   alignas(dirent) char buffer_[32768];
 };
 

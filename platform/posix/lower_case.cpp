@@ -6,24 +6,29 @@
 namespace fandrel {
 namespace {
 
-bool UseUserLocale() {
+// The process takes the user's locale once, at its first lowering: what 'I' lowers to is
+// then fixed ('ı' in Turkish and Azeri locales, 'i' elsewhere).
+char16_t LowerI() {
   std::setlocale(LC_ALL, "");
-  return true;
+  return static_cast<char16_t>(std::towlower(L'I'));
 }
 
 }  // namespace
 
-Text LowerCase(TextView text) {
-  static const bool localeReady = UseUserLocale();
-  (void)localeReady;
+void LowerCase(TextView text, Text& out) {
+  static const char16_t lowerI = LowerI();
   // Simple case mappings keep the length: every code unit is lowered in place.
-  Text out(text);
+  out.assign(text);
   for (std::size_t i = 0; i < out.size(); ++i) {
     const char16_t u = out[i];
-    if (u < 0x80 && u != u'I') {
+    if (u < 0x80) {
       // The common case, spared a library call: towlower agrees with this in every
-      // locale; only 'I' differs (in Turkish ones), so it takes the general path below.
-      if (u >= u'A' && u <= u'Z') out[i] = static_cast<char16_t>(u + 32);
+      // locale but on 'I'.
+      if (u == u'I') {
+        out[i] = lowerI;
+      } else if (u >= u'A' && u <= u'Z') {
+        out[i] = static_cast<char16_t>(u + 32);
+      }
     } else if (u >= 0xD800 && u <= 0xDBFF && i + 1 < out.size() && out[i + 1] >= 0xDC00 &&
                out[i + 1] <= 0xDFFF) {
       const char32_t c = 0x10000 + ((char32_t{u} - 0xD800) << 10) + (out[i + 1] - 0xDC00);
@@ -39,7 +44,6 @@ Text LowerCase(TextView text) {
       if (lower < 0x10000) out[i] = static_cast<char16_t>(lower);
     }
   }
-  return out;
 }
 
 }  // namespace fandrel

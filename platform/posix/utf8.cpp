@@ -3,14 +3,16 @@
 namespace fandrel {
 namespace {
 
-void AppendCodePoint(Text& out, char32_t c) {
+// Writes `c` at out[n] on, as one unit or a surrogate pair; returns where the next goes.
+std::size_t PutCodePoint(Text& out, std::size_t n, char32_t c) {
   if (c < 0x10000) {
-    out.push_back(static_cast<char16_t>(c));
-  } else {
-    c -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+    out[n] = static_cast<char16_t>(c);
+    return n + 1;
   }
+  c -= 0x10000;
+  out[n] = static_cast<char16_t>(0xD800 + (c >> 10));
+  out[n + 1] = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+  return n + 2;
 }
 
 // Length of the valid UTF-8 sequence at the start of `s` and its code point, or 0.
@@ -63,12 +65,15 @@ void AppendUtf8(std::string& out, char32_t c) {
 }  // namespace
 
 void AssignFromFileName(std::string_view bytes, Text& out) {
-  out.clear();
+  // Never more code units than bytes: a pair of units takes four bytes.
+  out.resize(bytes.size());
+  std::size_t n = 0;
   // Most names are ASCII from start to end; those bytes are their own code units.
-  std::size_t ascii = 0;
-  while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
-  out.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(ascii));
-  bytes.remove_prefix(ascii);
+  while (n < bytes.size() && static_cast<unsigned char>(bytes[n]) < 0x80) {
+    out[n] = static_cast<char16_t>(bytes[n]);
+    ++n;
+  }
+  bytes.remove_prefix(n);
   while (!bytes.empty()) {
     char32_t c = 0;
     std::size_t used = DecodeOne(bytes, c);
@@ -76,16 +81,17 @@ void AssignFromFileName(std::string_view bytes, Text& out) {
       c = 0xDC00 + static_cast<unsigned char>(bytes[0]);
       used = 1;
     }
-    AppendCodePoint(out, c);
+    n = PutCodePoint(out, n, c);
     bytes.remove_prefix(used);
   }
+  out.resize(n);
 }
 
-std::string ToFileName(TextView text) {
+void AssignFileName(TextView text, std::string& out) {
   // Most paths are ASCII from start to end; those code units are their own bytes.
   std::size_t ascii = 0;
   while (ascii < text.size() && text[ascii] < 0x80) ++ascii;
-  std::string out(ascii, '\0');
+  out.resize(ascii);
   for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<char>(text[i]);
   for (std::size_t i = ascii; i < text.size(); ++i) {
     const char16_t u = text[i];
@@ -99,7 +105,6 @@ std::string ToFileName(TextView text) {
       AppendUtf8(out, u);  // other lone surrogates have no byte form; keep them visible
     }
   }
-  return out;
 }
 
 }  // namespace fandrel

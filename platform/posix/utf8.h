@@ -9,8 +9,8 @@ namespace fandrel {
 // POSIX file names are bytes, conventionally UTF-8. A byte that is not part of valid
 // UTF-8 becomes a lone low surrogate (U+DC80 + byte) and turns back into the same byte,
 // so that every name survives the round trip exactly. `out`'s storage is reused: the
-// walk converts every name of the tree into one buffer.
+// walk converts every name and folder of the tree into one buffer each.
 void AssignFromFileName(std::string_view bytes, Text& out);
-std::string ToFileName(TextView text);
+void AssignFileName(TextView text, std::string& out);
 
 }  // namespace fandrel

@@ -12,8 +12,10 @@ constexpr DWORD kLowerCase = LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING;
 
 }  // namespace
 
-Text LowerCase(TextView text) {
-  if (text.empty()) return {};
+void LowerCase(TextView text, Text& lowered) {
+  // Should the locale fail to lower the text, it is matched as it is.
+  lowered.assign(text);
+  if (text.empty()) return;
   const std::wstring source = ToWide(text);
   const int sourceLength = static_cast<int>(source.size());
   // Lower-casing keeps the length of the text; the size query is only the fallback.
@@ -23,14 +25,13 @@ Text LowerCase(TextView text) {
   if (written == 0) {
     const int needed = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kLowerCase, source.data(),
                                      sourceLength, nullptr, 0, nullptr, nullptr, 0);
-    if (needed <= 0) return Text(text);
+    if (needed <= 0) return;
     lower.assign(static_cast<std::size_t>(needed), L'\0');
     written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kLowerCase, source.data(), sourceLength,
                             lower.data(), needed, nullptr, nullptr, 0);
-    if (written == 0) return Text(text);
+    if (written == 0) return;
   }
-  lower.resize(static_cast<std::size_t>(written));
-  return FromWide(lower);
+  lowered.assign(lower.begin(), lower.begin() + written);
 }
 
 }  // namespace fandrel

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "search/distinct_titles.h"
 #include "search/sort_by_title.h"
 #include "tests/support/tree.h"
 
@@ -38,9 +37,9 @@ TEST(SortByTitle, OrdersKeysOrdinallyAndDecidesWhichEqualTitleSurvives) {
   };
   for (const auto& row : rows) {
     PathList list = Paths(row.walk);
-    SortByTitle(list, 0, static_cast<std::ptrdiff_t>(list.size()) - 1);
+    const PathList distinct = SortAndKeepDistinct(list, RankTitles(list));
     EXPECT_EQ(list, Paths(row.sorted));
-    EXPECT_EQ(list.Pick(RunStarts(RankTitles(list))), Paths(row.distinct));
+    EXPECT_EQ(distinct, Paths(row.distinct));
   }
 }
 
