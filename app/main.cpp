@@ -2,20 +2,22 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "resource.h"
 #include "ui/main_window.h"
 
 // Starts the program: creates, loads and shows the main window, then dispatches its
 // events until it is unloaded, which ends the program.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  // The shell may hand a favorite to a COM handler; callers of ShellExecute are asked
-  // to initialise COM this way first.
+  // The shell may hand a favorite to a COM handler (callers of ShellExecute are asked to
+  // initialise COM this way first), and the names screen readers read come from a COM
+  // service.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
   fandrel::MainWindow frmMain;
-  if (frmMain.Create(instance)) {
+  if (frmMain.Create(instance, LoadIconW(instance, MAKEINTRESOURCEW(IDI_FANDREL)))) {
     frmMain.Show(showCommand);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

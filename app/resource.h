@@ -1,5 +1,5 @@
 #pragma once
 
-// Shared by the program's code and its resource script. The icon has the lowest ID so
-// that the shell shows it for the file.
+// Shared by the program's entry, which loads the icon for the window, and its resource
+// script. The icon has the lowest ID so that the shell shows it for the file.
 #define IDI_FANDREL 1

@@ -1,5 +1,6 @@
-# Shell helpers shared by scripts/run, scripts/test and tests/e2e: packages, a virtual
-# display, throwaway Wine prefixes. Source it from bash; it sets no options of its own.
+# Shell helpers shared by the scripts in scripts/ and by tests/e2e/run: packages, a
+# locale, a virtual display, throwaway Wine prefixes. Source it from bash; it sets no
+# options of its own.
 #
 #   fandrel_install_missing [PKG...]  install (apt-get) only the packages dpkg lacks;
 #                                     with no argument, everything the project needs
@@ -23,7 +24,7 @@
 #                                     with xdotool, the window saved as the PNG OUT
 
 FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools clang libclang-rt-14-dev
-  googletest wine wine64 xvfb xdotool imagemagick fonts-wine locales)
+  googletest wine wine64 xvfb xdotool imagemagick fonts-wine locales clang-format)
 
 fandrel_log() { printf '%s\n' "$*" >&2; }
 

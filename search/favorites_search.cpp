@@ -32,13 +32,13 @@ bool IsSearchedFolder(std::uint32_t attributes) {
 void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& folders,
                     PathList& strMatches, TitleKeys& keys) {
   folders.BeginSearch(root);
-  TextStore paths;  // of the folders found, in the order they are to be visited
-  std::vector<std::uint32_t> strFolders{paths.Store(root)};
+  TextStore strFolders;  // the paths of the folders to visit, in order
+  std::vector<std::uint32_t> queue{strFolders.Store(root)};  // where each is in strFolders
   Text folder;
   Text subfolder;
   Text title;
-  for (std::size_t cursor = 0; cursor < strFolders.size(); ++cursor) {
-    folder.assign(paths.Get(strFolders[cursor]));
+  for (std::size_t cursor = 0; cursor < queue.size(); ++cursor) {
+    folder.assign(strFolders.Get(queue[cursor]));
     std::optional<std::uint32_t> stored;
     folders.ReadFolder(folder, [&](TextView name, std::uint32_t attributes) {
       if (IsDotEntry(name)) return;
@@ -52,7 +52,7 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
         }
       } else if (IsSearchedFolder(attributes)) {
         subfolder.assign(folder).append(name).push_back(kPathSeparator);
-        strFolders.push_back(paths.Store(subfolder));
+        queue.push_back(strFolders.Store(subfolder));
       }
     });
   }

@@ -33,7 +33,7 @@ class PathList {
 
   // The entry at `order[k]` moves to k, for every k.
   void Reorder(const std::vector<std::uint32_t>& order);
-  // A list of the entries at `positions`, in that order, sharing this list's buffer.
+  // A list of the entries at `positions`, in that order, sharing this list's store.
   PathList Pick(const std::vector<std::uint32_t>& positions) const;
 
   friend bool operator==(const PathList& a, const PathList& b);

@@ -15,13 +15,7 @@ namespace fandrel {
 // Shortcuts end in ".url", in any case.
 inline constexpr std::size_t kSuffixLength = 4;
 
-// 'A' to 'Z' lowered, every other unit as it is: how every locale lowers plain ASCII but
-// for the Turkish and Azeri 'I'.
-constexpr char16_t FoldAscii(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
-}
-
-// The same on four units at once, read as one number (the first in the lowest 16 bits),
+// FoldAscii on four units at once, read as one number (the first in the lowest 16 bits),
 // when all four are ASCII: bit 7 of a unit is set by adding 0x3F from 'A' on, and by
 // adding 0x25 from the unit after 'Z' on; 'A' to 'Z' get 0x20 more.
 inline constexpr std::uint64_t kEachUnit = 0x0001000100010001;

@@ -17,8 +17,4 @@ inline constexpr int kInputId = 1001;   // txtInput
 inline constexpr int kCancelId = 2;     // cmdCancel: IDCANCEL, so that Esc clicks it
 inline constexpr int kResultId = 1003;  // cboResult
 
-// The program's icon in the executable's resources; the lowest ID is the one the shell
-// shows for the file.
-inline constexpr int kAppIconId = 1;
-
 }  // namespace fandrel

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/shell_open.h"
+#include "platform/win32/shell_open.h"
 #include "platform/win32/wide.h"
 
 namespace fandrel {

@@ -4,9 +4,6 @@ namespace fandrel {
 
 namespace {
 
-// The controls' procedures are replaced outright rather than chained with
-// SetWindowSubclass: the list gets one message per entry while it is filled, tens of
-// thousands of them, and the detour has to cost nothing measurable.
 using Route = KeyRouting::Route;
 
 const Route& RouteOf(HWND control) {
@@ -58,6 +55,9 @@ LRESULT CALLBACK ResultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   return CallWindowProcW(route.original, hwnd, message, wParam, lParam);
 }
 
+// The controls' procedures are replaced outright rather than chained with
+// SetWindowSubclass: the list gets one message per entry while it is filled, tens of
+// thousands of them, and the detour has to cost nothing measurable.
 void Reroute(HWND control, Route& route, WNDPROC procedure, SearchInteraction& interaction) {
   route.interaction = &interaction;
   SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&route));

@@ -45,12 +45,12 @@ MainWindow::~MainWindow() {
   if (frmMain_) DestroyWindow(frmMain_);
 }
 
-bool MainWindow::Create(HINSTANCE instance) {
+bool MainWindow::Create(HINSTANCE instance, HICON icon) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kAppIconId));
+  windowClass.hIcon = icon;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainWindowClass;
@@ -117,20 +117,16 @@ void MainWindow::ApplyDpi(UINT dpi) {
   Place(frmFrame_, layout.frame);
   Place(txtInput_, layout.input);
   Place(cmdCancel_, layout.cancel);
-  const PixelRect& result = layout.result;
-  PlaceResultList(
-      RECT{result.left, result.top, result.left + result.width, result.top + result.height});
+  PlaceResultList(layout.result);
   InvalidateRect(frmMain_, nullptr, TRUE);
 }
 
-void MainWindow::PlaceResultList(const RECT& place) {
+void MainWindow::PlaceResultList(const PixelRect& place) {
   // The window of a drop-down list spans its selection field and the list below it
   // together. The field sizes itself from the font: it is made as tall as the layout
   // wants by giving its selection the height the field's border leaves.
-  const int fieldHeight = place.bottom - place.top;
-  const int width = place.right - place.left;
-  SetWindowPos(cboResult_, nullptr, place.left, place.top, width, fieldHeight,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const int fieldHeight = place.height;
+  Place(cboResult_, place);
   // The field's height is checked after the change rather than trusted, since not every
   // version of the control reports the selection's height exactly as it was set.
   const auto fieldNow = [this] {
@@ -145,8 +141,8 @@ void MainWindow::PlaceResultList(const RECT& place) {
   }
   // Room for the visible titles and the list's own border.
   const int entry = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, 0, 0));
-  SetWindowPos(cboResult_, nullptr, place.left, place.top, width,
-               fieldHeight + kVisibleResults * entry + 2, SWP_NOZORDER | SWP_NOACTIVATE);
+  Place(cboResult_,
+        PixelRect{place.left, place.top, place.width, fieldHeight + kVisibleResults * entry + 2});
 }
 
 PixelSize MainWindow::OuterSizeAt(UINT dpi) const {
@@ -163,24 +159,31 @@ PixelSize MainWindow::OuterSize() const {
   return PixelSize{outer.right - outer.left, outer.bottom - outer.top};
 }
 
-void MainWindow::Load() {
-  const SavedSize saved = SaveOuterSize(OuterSize(), static_cast<int>(dpi_));
-  lngSavedHeight = saved.lngSavedHeight;
-  lngSavedWidth = saved.lngSavedWidth;
-  loaded_ = true;
-}
+void MainWindow::Load() { saved_ = SaveOuterSize(OuterSize(), static_cast<int>(dpi_)); }
 
 void MainWindow::Resize() {
-  if (!loaded_) return;
+  if (!saved_) return;
   const WindowState state = IsIconic(frmMain_)   ? WindowState::kMinimised
                             : IsZoomed(frmMain_) ? WindowState::kMaximised
                                                  : WindowState::kNormal;
-  const auto restore = SizeToRestore(state, OuterSize(), SavedSize{lngSavedWidth, lngSavedHeight},
-                                     static_cast<int>(dpi_));
+  const auto restore = SizeToRestore(state, OuterSize(), *saved_, static_cast<int>(dpi_));
   if (restore) {
     SetWindowPos(frmMain_, nullptr, 0, 0, restore->width, restore->height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
+  // The saved size is in twips, which do not depend on the DPI, but it includes the caption
+  // and borders, which the system draws a little larger or smaller than in proportion. So
+  // the window is laid out at the new DPI from its client area and saves its outer size
+  // again, just as when it loaded: it looks the same at 150% as at 100%, and the resize
+  // rule then keeps this size.
+  ApplyDpi(dpi);
+  const PixelSize outer = OuterSizeAt(dpi_);
+  saved_ = SaveOuterSize(outer, static_cast<int>(dpi_));
+  SetWindowPos(frmMain_, nullptr, suggested.left, suggested.top, outer.width, outer.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -229,23 +232,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
 
-    case WM_DPICHANGED: {
-      // lngSavedHeight and lngSavedWidth are in twips, which do not depend on the DPI,
-      // but they include the caption and borders, which the system draws a little
-      // larger or smaller than in proportion. So the window is laid out at the new DPI
-      // from its client area and saves its outer size again, just as when it loaded:
-      // the window looks the same at 150% as at 100%, and the resize rule then keeps
-      // this size.
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      ApplyDpi(HIWORD(wParam));
-      const PixelSize outer = OuterSizeAt(dpi_);
-      const SavedSize saved = SaveOuterSize(outer, static_cast<int>(dpi_));
-      lngSavedHeight = saved.lngSavedHeight;
-      lngSavedWidth = saved.lngSavedWidth;
-      SetWindowPos(frmMain_, nullptr, suggested->left, suggested->top, outer.width, outer.height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
-    }
 
     case WM_DESTROY:
       names_.Clear();
@@ -255,7 +244,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY: {
       const HWND window = frmMain_;
       frmMain_ = nullptr;
-      loaded_ = false;
+      saved_.reset();
       return DefWindowProcW(window, message, wParam, lParam);
     }
   }

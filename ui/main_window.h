@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "ui/accessible_names.h"
 #include "ui/control_view.h"
 #include "ui/fixed_size.h"
 #include "ui/key_routing.h"
+#include "ui/layout.h"
 #include "ui/message_font.h"
 #include "ui/search_interaction.h"
 
@@ -21,9 +24,9 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow();
 
-  // Creates and loads the window with its controls, where the system puts new windows.
-  // False if the system refused to create it.
-  bool Create(HINSTANCE instance);
+  // Creates and loads the window with its controls and `icon`, where the system puts new
+  // windows. False if the system refused to create it.
+  bool Create(HINSTANCE instance, HICON icon);
   void Show(int showCommand);
 
   // The window while it exists; null once it has been unloaded.
@@ -35,11 +38,12 @@ class MainWindow {
 
   void CreateControls(HINSTANCE instance);
   void ApplyDpi(UINT dpi);
-  void PlaceResultList(const RECT& place);
+  void PlaceResultList(const PixelRect& place);
   PixelSize OuterSizeAt(UINT dpi) const;
   PixelSize OuterSize() const;
   void Load();
   void Resize();
+  void OnDpiChanged(UINT dpi, const RECT& suggested);
 
   HWND frmMain_ = nullptr;
   HWND frmFrame_ = nullptr;
@@ -47,9 +51,7 @@ class MainWindow {
   HWND cmdCancel_ = nullptr;
   HWND cboResult_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  bool loaded_ = false;
-  int lngSavedHeight = 0;
-  int lngSavedWidth = 0;
+  std::optional<SavedSize> saved_;  // lngSavedHeight and lngSavedWidth, once loaded
   MessageFont font_;
   AccessibleNames names_;
   ControlView view_;

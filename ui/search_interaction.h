@@ -24,8 +24,9 @@ class SearchInteraction {
  public:
   explicit SearchInteraction(MainView& view, SearchFunction search = SearchSystemFavorites);
 
-  // Key-press handlers: `code` is the character of the key, 13 for Enter. They never
-  // consume the key; the control handles it as usual afterwards.
+  // Key-press handlers: `code` is the character of the key, 13 for Enter. They leave the
+  // key to the control's own handling afterwards, but for Enter in the text box, where that
+  // handling would only beep (see KeyRouting).
   void OnInputKeyPress(char16_t code);
   void OnResultKeyPress(char16_t code);
 

@@ -2,11 +2,13 @@
 #include <psapi.h>
 
 #include "bench/system_bench.h"
+#include "platform/win32/long_path.h"
 
 namespace fandrel::bench {
 
 void BareWalk(const std::string& root) {
-  std::vector<std::wstring> folders{L"\\\\?\\" + std::wstring(root.begin(), root.end())};
+  std::vector<std::wstring> folders{std::wstring(kLongPrefix) +
+                                    std::wstring(root.begin(), root.end())};
   WIN32_FIND_DATAW data;
   for (std::size_t cursor = 0; cursor < folders.size(); ++cursor) {
     const HANDLE find = FindFirstFileExW((folders[cursor] + L"\\*").c_str(), FindExInfoBasic, &data,

@@ -24,11 +24,7 @@ void LowerCase(TextView text, Text& out) {
     if (u < 0x80) {
       // The common case, spared a library call: towlower agrees with this in every
       // locale but on 'I'.
-      if (u == u'I') {
-        out[i] = lowerI;
-      } else if (u >= u'A' && u <= u'Z') {
-        out[i] = static_cast<char16_t>(u + 32);
-      }
+      out[i] = u == u'I' ? lowerI : FoldAscii(u);
     } else if (u >= 0xD800 && u <= 0xDBFF && i + 1 < out.size() && out[i + 1] >= 0xDC00 &&
                out[i + 1] <= 0xDFFF) {
       const char32_t c = 0x10000 + ((char32_t{u} - 0xD800) << 10) + (out[i + 1] - 0xDC00);

@@ -24,7 +24,9 @@ class Win32FolderReader final : public FolderReader {
     // Every folder is read through its exact long form: past MAX_PATH no other form
     // reaches it, and a folder whose name ends in a dot or a space would otherwise be
     // read as the folder named without them.
-    const std::wstring pattern = LastSearchPaths().ExactForm(folder) + L'*';
+    const std::wstring exact = LastSearchPaths().ExactForm(folder);
+    if (exact.empty()) return;
+    const std::wstring pattern = exact + L'*';
     WIN32_FIND_DATAW data;
     // The attribute word comes with each name, and with a reparse point its tag, so no
     // second query per entry is needed.

@@ -9,16 +9,23 @@ namespace fandrel {
 std::wstring LongPathForm(std::wstring_view path) {
   const std::wstring given(path);
   std::wstring full(MAX_PATH, L'\0');
-  for (DWORD needed; (needed = GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()),
-                                                full.data(), nullptr)) > full.size();) {
-    full.resize(needed);
+  DWORD length = 0;
+  while ((length = GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(),
+                                    nullptr)) > full.size()) {
+    full.resize(length);
   }
-  full.resize(wcslen(full.c_str()));
-  if (full.empty() || full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0) {
-    return full;  // a device path, or already in the long form
-  }
-  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
-  return L"\\\\?\\" + full;
+  if (length == 0) return {};  // the system could not make it full
+  full.resize(length);
+  // Already in the long form, or a device path ("\\.\"), which has no other.
+  if (full.starts_with(kLongPrefix) || full.starts_with(L"\\\\.\\")) return full;
+  if (full.starts_with(L"\\\\")) return std::wstring(kLongUncPrefix) + full.substr(2);
+  return std::wstring(kLongPrefix) + full;
+}
+
+std::wstring UsualForm(std::wstring path) {
+  if (path.starts_with(kLongUncPrefix)) return path.replace(0, kLongUncPrefix.size(), L"\\\\");
+  if (path.starts_with(kLongPrefix)) return path.erase(0, kLongPrefix.size());
+  return path;
 }
 
 void SearchPaths::BeginSearch(const Text& root) {
@@ -27,7 +34,8 @@ void SearchPaths::BeginSearch(const Text& root) {
 }
 
 std::wstring SearchPaths::ExactForm(const Text& path) const {
-  if (!root_.empty() && path.rfind(root_, 0) == 0) {
+  if (!root_.empty() && path.starts_with(root_)) {
+    if (longRoot_.empty()) return {};
     return longRoot_ + ToWide(TextView(path).substr(root_.size()));
   }
   return LongPathForm(ToWide(path));

@@ -1,7 +1,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "platform/shell_open.h"
+#include "platform/win32/shell_open.h"
+
 #include "platform/win32/long_path.h"
 #include "platform/win32/wide.h"
 
@@ -17,24 +18,20 @@ std::wstring PathForTheShell(const Text& path) {
   std::wstring file = ToWide(path);
   if (file.size() < MAX_PATH && file.find(L".\\") == std::wstring::npos) return file;
   const std::wstring exact = LastSearchPaths().ExactForm(path);
+  if (exact.empty()) return file;
   std::wstring shortForm(exact.size() + 1, L'\0');
   const DWORD length =
       GetShortPathNameW(exact.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
   if (length == 0 || length >= shortForm.size()) return file;
-  shortForm.resize(length);
-  if (shortForm.rfind(L"\\\\?\\UNC\\", 0) == 0) {
-    shortForm.replace(0, 8, L"\\\\");
-  } else if (shortForm.rfind(L"\\\\?\\", 0) == 0) {
-    shortForm.erase(0, 4);
-  }
+  shortForm = UsualForm(shortForm.substr(0, length));
   return shortForm.size() < MAX_PATH ? shortForm : file;
 }
 
 }  // namespace
 
-void OpenWithShell(void* ownerWindow, const Text& path) {
+void OpenWithShell(HWND owner, const Text& path) {
   const std::wstring file = PathForTheShell(path);
-  ShellExecuteW(static_cast<HWND>(ownerWindow), L"open", file.c_str(), L"", L"", SW_SHOWNORMAL);
+  ShellExecuteW(owner, L"open", file.c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 }  // namespace fandrel

@@ -11,9 +11,13 @@
 #include <fstream>
 #include <functional>
 
+#include "app/resource.h"
+#include "platform/win32/long_path.h"
+#include "platform/win32/wide.h"
 #include "tests/support/tree.h"
 #include "ui/control_ids.h"
 #include "ui/layout.h"
+#include "version.h"
 
 namespace fandrel::testing {
 namespace {
@@ -137,7 +141,7 @@ void Key(WORD key, DWORD flags = 0, wchar_t character = 0) {
 bool SameFile(const Text& a, const Text& b) {
   BY_HANDLE_FILE_INFORMATION info[2] = {};
   for (int k = 0; k < 2; ++k) {
-    const std::wstring path = L"\\\\?\\" + std::wstring((k ? b : a).begin(), (k ? b : a).end());
+    const std::wstring path = std::wstring(kLongPrefix) + ToWide(k ? b : a);
     const HANDLE file = CreateFileW(path.c_str(), 0, 7, nullptr, OPEN_EXISTING, 0, nullptr);
     GetFileInformationByHandle(file, &info[k]);
     CloseHandle(file);
@@ -282,12 +286,12 @@ TEST(Resources, VersionRecordAndIcon) {
   for (const wchar_t* name : {L"FileVersion", L"ProductVersion"}) {
     const std::wstring query = std::wstring(L"\\StringFileInfo\\0C0A04B0\\") + name;
     ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), &value, &bytes));
-    EXPECT_EQ(std::wstring(static_cast<wchar_t*>(value)), L"1.02");
+    EXPECT_EQ(std::wstring(static_cast<wchar_t*>(value)), L"" FANDREL_VERSION);
   }
   // The icon the shell shows for the file: one image of 32 x 32 pixels in 256 colours.
   const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   const auto* icons = static_cast<const BYTE*>(LockResource(
-      LoadResource(module, FindResourceW(module, MAKEINTRESOURCEW(kAppIconId), RT_GROUP_ICON))));
+      LoadResource(module, FindResourceW(module, MAKEINTRESOURCEW(IDI_FANDREL), RT_GROUP_ICON))));
   ASSERT_NE(icons, nullptr);
   EXPECT_EQ(std::vector<int>({icons[4], icons[6], icons[7], icons[12]}),
             std::vector<int>({1, 32, 32, 8}));

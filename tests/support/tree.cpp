@@ -9,6 +9,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/win32/long_path.h"
 #else
 #include <sys/fsuid.h>
 #include <sys/stat.h>
@@ -24,7 +26,7 @@ namespace {
 fs::path System(TextView path) {
   path = path.substr(0, path.find_last_not_of(kPathSeparator) + 1);
 #ifdef _WIN32
-  return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+  return std::wstring(kLongPrefix) + std::wstring(path.begin(), path.end());
 #else
   return Text(path);
 #endif

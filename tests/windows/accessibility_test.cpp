@@ -25,7 +25,7 @@ TEST(AccessibleNames, NameTheTextBoxAndTheList) {
   if (service) service->Release();
   if (!working) GTEST_SKIP() << "this system has no working annotation service";
   MainWindow window;
-  ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
+  ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr), nullptr));
   for (const auto& [id, name] : {std::pair{kInputId, kInputName}, {kResultId, kResultName}}) {
     IAccessible* control = nullptr;
     ASSERT_EQ(AccessibleObjectFromWindow(GetDlgItem(window.Handle(), id),

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/favorites_location.h"
+#include "platform/folder_reader.h"
 #include "platform/win32/folder_reader.h"
 #include "platform/win32/long_path.h"
 #include "platform/text.h"
@@ -91,6 +92,13 @@ TEST(LongPath, IsMadeFromTheNormalisedRootWithTheNamesKeptExactly) {
     LastSearchPaths().BeginSearch(row.root);
     EXPECT_EQ(LastSearchPaths().ExactForm(row.path), row.exact);
   }
+  // A root the system cannot make full (here one it reads as empty) is searched as nothing,
+  // not as the folder the program happens to run in.
+  const Text root(u"\0\\", 2);
+  int listed = 0;
+  SystemFolderReader().BeginSearch(root);
+  SystemFolderReader().ReadFolder(root, [&](TextView, std::uint32_t) { ++listed; });
+  EXPECT_EQ(listed, 0);
 }
 
 // Wine lists no reparse tags, so only this table shows what the walk sees on Windows.
