@@ -41,11 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<Text> paths(1);
   for (std::size_t at = 1; at + 1 < size && paths.size() <= 400; at += 2) {
     const auto unit = static_cast<char16_t>(data[at] | (data[at + 1] << 8));
-    if (unit == 0xFFFF) {
-      paths.emplace_back();
-    } else {
-      paths.back().push_back(unit);
-    }
+    unit == 0xFFFF ? paths.emplace_back() : paths.back() += unit;
   }
   const auto n = static_cast<std::ptrdiff_t>(paths.size());
   const std::ptrdiff_t lo = (data[0] & 0x0F) % n;

@@ -3,25 +3,18 @@
 // windows subsystem and makes no window, so that an open neither shows a console nor takes
 // the foreground from the window under test.
 #include <windows.h>
-#include <shellapi.h>
 
-#include <string>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (!arguments || count != 2) return 2;
-  const std::wstring line = arguments[1] + std::wstring(L"|");
-  LocalFree(arguments);
+  if (__argc != 2) return 2;
   wchar_t self[MAX_PATH];
-  std::wstring log(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-  log.replace(log.rfind(L'\\') + 1, std::wstring::npos, L"opened.log");
-  // Appends are whole, even when two opens overlap.
-  const HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  const bool ok = WriteFile(file, line.data(), static_cast<DWORD>(line.size() * sizeof(wchar_t)),
-                            &written, nullptr);
-  CloseHandle(file);
-  return ok ? 0 : 1;
+  std::filesystem::path log(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH)));
+  const std::wstring line = __wargv[1] + std::wstring(L"|");
+  std::ofstream(log.replace_filename(L"opened.log"), std::ios::binary | std::ios::app)
+      .write(reinterpret_cast<const char*>(line.data()),
+             static_cast<std::streamsize>(line.size() * sizeof(wchar_t)));
+  return 0;
 }

@@ -7,16 +7,13 @@
 namespace fandrel::testing {
 namespace {
 
-using Texts = std::vector<Text>;
-
 // Each row builds a tree. A search for "news" must find exactly the shortcuts it can
 // reach, once each, and a second one the same.
 TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
   const int depth = RunningUnderWine() ? 150 : 1000;  // Wine resolves each level anew
-  constexpr int kCrowd = 2000;                        // far past what one read of a folder returns
-  Texts crowd;
-  for (int k = 0; k < kCrowd; ++k) {
-    const std::string number = std::to_string(10000 + k);
+  Texts crowd;  // far more names than one read of a folder returns
+  for (int k = 10000; k < 12000; ++k) {
+    const std::string number = std::to_string(k);
     crowd.push_back(u"news " + Text(number.begin(), number.end()));
   }
   const Text longName = Text(230, u'n') + u" long news";
@@ -32,9 +29,8 @@ TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
          tree.Add(u"Locked/Locked news.url").Add(u"Locked/", kAttributeReadOnly);
          // Names only tools that bypass Windows' normalisation make (WSL, other shares).
          tree.Add(u"Trail./Trail news.url").Add(u"Space /Space news.url");
-         for (const Text& name : Split(u"Ñandú news.url|Новости news.url|\U0001F680 news.url")) {
-           tree.Add(u"Scripts/" + name);
-         }
+         tree.Add(u"Scripts/Ñandú news.url").Add(u"Scripts/Новости news.url");
+         tree.Add(u"Scripts/\U0001F680 news.url");
 #ifdef _WIN32
          tree.Add(u"System news.url", kAttributeSystem).Add(u"Sys/news.url");
          tree.Add(u"Sys/", kAttributeSystem);
@@ -63,13 +59,6 @@ TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
          return true;
        },
        crowd},
-      {"unreadable",
-       [](Tree& tree) {
-         tree.Add(u"Before/Before news.url").Add(u"Locked/Locked news.url");
-         tree.Add(u"Beside news.url").Add(u"Zafter/After news.url");
-         return tree.Deny(u"Locked");
-       },
-       {u"after news", u"before news", u"beside news"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);

@@ -7,15 +7,13 @@
 namespace fandrel::testing {
 namespace {
 
-using Texts = std::vector<Text>;
-
 TEST(Walk, GoesBreadthFirstSoTheLaterOfEqualTitlesIsTheOneKept) {
   Tree tree(Tree::kMemory);
   tree.Add(u"A/").Add(u"B/same.url").Add(u"A/Deep/Same.url").Add(u"A/Deep/Inner/");
   const Found found = tree.Search(u"same");
   EXPECT_EQ(tree.opened, (Texts{tree.Root(), tree.Path(u"A/"), tree.Path(u"B/"),
                                 tree.Path(u"A/Deep/"), tree.Path(u"A/Deep/Inner/")}));
-  // B's match is found before A/Deep's; of two equal titles the sort puts the later first.
+  // B's match is found before A/Deep's; the sort exchanges the two, and the later is kept.
   EXPECT_EQ(found.outcome, Outcome::kOne);
   EXPECT_EQ(found.distinct, Texts{tree.Path(u"A/Deep/Same.url")});
 }
@@ -27,11 +25,9 @@ TEST(Walk, EntersOnlyPlainFolders) {
     bool entered;
   } rows[] = {
       {"plain", kAttributeDirectory, true},
-      // Bits Wine never reports: not content indexed, compressed, encrypted, ReFS's
-      // integrity stream and no scrub, a cloud folder's pinned or unpinned and recall bits.
-      {"not content indexed", kAttributeDirectory | 0x2000, true},
-      {"compressed", kAttributeDirectory | 0x800, true},
-      {"encrypted", kAttributeDirectory | 0x4000, true},
+      // Bits Wine never reports: not content indexed, compressed, encrypted; ReFS's
+      // integrity stream and no scrub; a cloud folder's pinned, unpinned and recall bits.
+      {"unindexed, compressed, encrypted", kAttributeDirectory | 0x2000 | 0x800 | 0x4000, true},
       {"on ReFS", kAttributeDirectory | 0x8000 | 0x20000, true},
       {"in the cloud", kAttributeDirectory | 0x80000 | 0x100000 | 0x40000 | 0x400000, true},
       {"read-only", kAttributeDirectory | kAttributeReadOnly, false},
@@ -58,8 +54,7 @@ TEST(Matching, TitleContainsTheFragmentRegardlessOfCase) {
   const auto names = Split(
       u"News.url|Daily NEWS.URL|sportsnews.url|ne ws.url|readme.txt|news.urls|"
       u"news_url|a.b.url|my bank account.url|bank.url|.url|url|news.\uFF35\uFF32\uFF2C|"
-      u"Ñandú del Sur.url|ΚΑΙΡΟΣ.url|НОВОСТИ Дня.url|天気予報.url|\U0001F680 Launch.url|"
-      u"Deep/Deeper/Old News.url|Deep/\U00010400 Deseret.url");
+      u"Ñandú del Sur.url|ΚΑΙΡΟΣ.url|Deep/Deeper/Old News.url|Deep/\U00010400 Deseret.url");
   for (const Text& name : names) tree.Add(name);
   tree.Add(u"Tools.url/", kAttributeDirectory).Add(u"Tools.url/Toolbox.url");
   const struct {
@@ -71,10 +66,7 @@ TEST(Matching, TitleContainsTheFragmentRegardlessOfCase) {
       {u"tool", {u"tools"}},             // a folder named like a shortcut is one, never entered
       {u"a.b", {u"a.b"}},
       {u"ÑANDÚ", {u"ñandú del sur"}},
-      {u"καιρ", {u"καιροσ"}},  // each letter on its own: a final sigma too
-      {u"новости", {u"новости дня"}},
-      {u"天気", {u"天気予報"}},
-      {u"\U0001F680", {u"\U0001F680 launch"}},
+      {u"καιρ", {u"καιροσ"}},                    // each letter on its own: a final sigma too
       {u"\U00010428", {u"\U00010428 deseret"}},  // a letter outside the BMP has case
       {u"url", {}},
       {u"readme", {}},

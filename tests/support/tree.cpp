@@ -12,7 +12,6 @@
 
 #include "platform/win32/long_path.h"
 #else
-#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -91,20 +90,23 @@ Tree::Tree(Where where) : where_(where), root_(Text(u"R") + kPathSeparator) {
   const fs::path root = fs::temp_directory_path() /
                         ("fandrel-test-" + std::to_string(stamp) + "-" + std::to_string(++count));
   fs::create_directory(root);
-  // A search may run as another user (see Deny).
-  fs::permissions(root, fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
   root_ = root.u16string() + kPathSeparator;
 }
 
 Tree::~Tree() {
   if (where_ == kMemory) return;
+  // Deleted without following a link.
+  const fs::path path = System(root_);
 #ifdef _WIN32
-  for (void* handle : held_) CloseHandle(handle);
+  if (RunningUnderWine()) {
+    Unix("rm -rf", {path}, [&] { return AttributesOf(path) == INVALID_FILE_ATTRIBUTES; });
+    return;
+  }
 #else
-  setfsuid(0);
   for (const Text& folder : locked_) chmod(System(folder).c_str(), 0755);
 #endif
-  Remove(u"");
+  std::error_code ignored;
+  fs::remove_all(path, ignored);
 }
 
 Text Tree::Path(TextView relative) const {
@@ -163,35 +165,6 @@ bool Tree::Link(TextView relative, TextView target) {
 #else
   return symlink(System(Path(target)).c_str(), link.c_str()) == 0;
 #endif
-}
-
-bool Tree::Deny(TextView relative) {
-  const Text folder = Path(relative) + kPathSeparator;
-#ifdef _WIN32
-  // Held open and shared with nobody, the folder cannot be opened for listing.
-  held_.push_back(CreateFileW(System(folder).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  return held_.back() != INVALID_HANDLE_VALUE;
-#else
-  // Its owner may still write it, so it is no read-only folder: only listing it fails. The
-  // superuser may list any folder, so until the tree goes, permissions are checked as an
-  // ordinary user's would be.
-  locked_.push_back(folder);
-  if (geteuid() == 0) setfsuid(65534);
-  return chmod(System(folder).c_str(), 0300) == 0;
-#endif
-}
-
-void Tree::Remove(TextView relative) {
-  const fs::path path = System(Path(relative));
-#ifdef _WIN32
-  if (RunningUnderWine()) {
-    Unix("rm -rf", {path}, [&] { return AttributesOf(path) == INVALID_FILE_ATTRIBUTES; });
-    return;
-  }
-#endif
-  std::error_code ignored;
-  fs::remove_all(path, ignored);
 }
 
 void Tree::BeginSearch(const Text& root) {

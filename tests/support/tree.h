@@ -1,8 +1,6 @@
 #pragma once
 
-#include <functional>
 #include <map>
-#include <string>
 #include <vector>
 
 #include "search/favorites_search.h"
@@ -11,6 +9,8 @@ namespace fandrel::testing {
 
 // Whether this Windows program runs under Wine (never true natively).
 bool RunningUnderWine();
+
+using Texts = std::vector<Text>;
 
 // What one search found, as plain paths.
 struct Found {
@@ -40,10 +40,6 @@ class Tree final : public FolderReader {
   Tree& Add(TextView relative, std::uint32_t attributes = 0);
   // A link to the folder `target` (on disk); false where the system makes none.
   bool Link(TextView relative, TextView target);
-  // The folder can no longer be listed (on disk); false where that cannot be arranged.
-  bool Deny(TextView relative);
-  // Deletes an entry and all it holds, never following a link (on disk).
-  void Remove(TextView relative);
 
   Text Root() const { return root_; }
   Text Path(TextView relative) const;
@@ -62,7 +58,6 @@ class Tree final : public FolderReader {
   PathList matches_;
   PathList distinct_;
   std::vector<Text> locked_;  // folders whose permissions go back before removal
-  std::vector<void*> held_;
 };
 
 }  // namespace fandrel::testing

@@ -75,9 +75,8 @@ TEST(Interaction, EnterAndEscInBothModes) {
         std::replace(path.begin(), path.end(), u'/', kPathSeparator);
         if (!path.empty()) m.push_back(path);
       }
-      if (m.empty()) return Outcome::kNone;
       d = m;
-      return m.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
+      return m.empty() ? Outcome::kNone : m.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
     });
     for (char16_t key : row.keys) {
       if (key == u'\x1b') {

@@ -1,16 +1,10 @@
 // The window's geometry: twips to pixels at the window's DPI, and the fixed outer size.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "ui/fixed_size.h"
 #include "ui/layout.h"
 
 namespace fandrel {
-
-void PrintTo(const PixelRect& r, std::ostream* out) {
-  *out << "{" << r.left << ", " << r.top << ", " << r.width << ", " << r.height << "}";
-}
 
 namespace {
 
