@@ -5,6 +5,10 @@
 #include <numeric>
 #include <utility>
 
+#if !defined(__GNUC__) && defined(_M_X64)
+#include <xmmintrin.h>
+#endif
+
 namespace fandrel {
 namespace {
 
