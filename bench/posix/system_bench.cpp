@@ -7,16 +7,15 @@
 
 #include "bench/system_bench.h"
 
-extern char** environ;
+extern char** environ;  // for posix_spawnp
 
 namespace fandrel::bench {
 namespace {
 
 // Runs `arguments` with its output going nowhere, waits for it, and returns what it used.
 struct rusage Spawn(std::vector<std::string> arguments) {
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
+  std::vector<char*> argv(arguments.size() + 1);  // null-terminated
+  for (std::size_t k = 0; k < arguments.size(); ++k) argv[k] = arguments[k].data();
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -56,8 +55,7 @@ double PeakMiB(const std::vector<std::string>& arguments) {
   return static_cast<double>(Spawn(command).ru_maxrss) / 1024.0;  // KiB on Linux
 }
 
-int ReportPeak() { return 0; }
-
+int ReportPeak() { return 0; }  // the parent measures the child here
 bool UnderWine() { return false; }
 
 }  // namespace fandrel::bench
