@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "platform/win32/long_path.h"
+#include "platform/win32/shell_path.h"
 #include "platform/win32/wide.h"
 #include "tests/support/tree.h"
 #include "ui/control_ids.h"
@@ -126,16 +127,9 @@ void Key(WORD key, DWORD flags = 0, wchar_t character = 0) {
   SendInput(1, &input, sizeof input);
 }
 
-// Whether two paths name the same file, whatever their forms.
-bool SameFile(const Text& a, const Text& b) {
-  BY_HANDLE_FILE_INFORMATION info[2] = {};
-  for (int k = 0; k < 2; ++k) {
-    const std::wstring path = std::wstring(kLongPrefix) + ToWide(k ? b : a);
-    const HANDLE file = CreateFileW(path.c_str(), 0, 7, nullptr, OPEN_EXISTING, 0, nullptr);
-    GetFileInformationByHandle(file, &info[k]);
-    CloseHandle(file);
-  }
-  return info[0].nFileIndexLow && std::memcmp(&info[0], &info[1], sizeof info[0]) == 0;
+// Whether two paths of the tree's name the same file, whatever their forms.
+bool Same(const Text& a, const Text& b) {
+  return SameFile(std::wstring(kLongPrefix) + ToWide(a), std::wstring(kLongPrefix) + ToWide(b));
 }
 
 // One run of the program.
@@ -195,13 +189,34 @@ class E2e : public ::testing::Test {
     if (key) Key(key), Key(key, KEYEVENTF_KEYUP);
   }
   // Input mode (no entries) or choice mode with `entries` titles, and each mode's tab order.
+  bool InModeNow(std::size_t entries) const {
+    const HWND input = Control(kInputId), list = Control(kResultId);
+    return entries ? IsWindowVisible(list) && Entries(list).size() == entries && TabStop(list) &&
+                         !TabStop(input)
+                   : !IsWindowVisible(list) && TextOf(input).empty() && TabStop(input);
+  }
   bool InMode(std::size_t entries) const {
-    return WaitUntil([&] {
-      const HWND input = Control(kInputId), list = Control(kResultId);
-      return entries ? IsWindowVisible(list) && Entries(list).size() == entries && TabStop(list) &&
-                           !TabStop(input)
-                     : !IsWindowVisible(list) && TextOf(input).empty() && TabStop(input);
-    });
+    return WaitUntil([&] { return InModeNow(entries); });
+  }
+  // Closes what the shell shows in the program's process when it cannot open a path (a
+  // dialog, which holds the program until it is closed); the number closed.
+  int CloseShellMessages() const {
+    std::pair<DWORD, int> found{process_.dwProcessId, 0};
+    EnumWindows(
+        [](HWND window, LPARAM context) {
+          auto& [program, closed] = *reinterpret_cast<std::pair<DWORD, int>*>(context);
+          DWORD owner = 0;
+          wchar_t type[8] = {};
+          GetWindowThreadProcessId(window, &owner);
+          GetClassNameW(window, type, 8);
+          if (owner == program && IsWindowVisible(window) && type == std::wstring_view(L"#32770")) {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+            ++closed;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.second;
   }
   // The paths the shell was asked to open, once there are `count` of them.
   std::vector<Text> Opened(std::size_t count) const {
@@ -307,20 +322,42 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
     tree.Add(name);
   }
   ASSERT_EQ(tree.Path(deep).size(), 260u);
+  // What the shell would read "Trail.\Dotted.url" as. The walk finds it first; the sort
+  // puts the dotted one first among their equal titles, and that one is kept.
+  const Text twin = u"Trail/Dotted.url";
+  tree.Add(twin).Add(u"A folder with a long name/");
   std::vector<Text> opened;
   const auto opens = [&](const Text& file) {  // the shell was asked to open `file`, and only it
     opened.push_back(tree.Path(file));
     const std::vector<Text> paths = Opened(opened.size());
     EXPECT_EQ(paths.size(), opened.size());
-    EXPECT_TRUE(SameFile(paths.back(), opened.back()));
+    EXPECT_TRUE(Same(paths.back(), opened.back()));
     EXPECT_TRUE(InMode(0));
   };
-  // The shell would read the last two as other paths: it is given their short forms.
+  // The shell would read the last two as another path and as none: it is given their short
+  // forms, where the volume makes them. Where it does not, they open nothing (the shell may
+  // say that it cannot open the deep one), and the twin is never opened.
+  const std::wstring longName =
+      std::wstring(kLongPrefix) + ToWide(tree.Path(u"A folder with a long name/"));
+  const bool shortNames = ShortForm(longName) != longName;
+  int messages = 0;
   for (const auto& [fragment, file] : {std::pair{L"天気", Text(u"旅行/天気予報.URL")},
                                        {L"dotted", Text(u"Trail./Dotted.url")},
                                        {L"deep", deep}}) {
     Press(VK_RETURN, fragment);
-    opens(file);
+    if (shortNames || file == u"旅行/天気予報.URL") {
+      opens(file);
+    } else {
+      EXPECT_TRUE(WaitUntil([&] { return (messages += CloseShellMessages(), InModeNow(0)); }));
+    }
+  }
+  if (shortNames) {
+    std::printf("[   INFO   ] short names: the dotted and the deep shortcut opened through them\n");
+  } else {
+    std::printf(
+        "[   INFO   ] no short names: the dotted and the deep shortcut opened nothing, "
+        "%d messages of the shell closed\n",
+        messages);
   }
 
   // The Enter that starts the search is held down: its repeats must not open anything.
@@ -345,7 +382,9 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
   EXPECT_TRUE(InMode(0));
   Press(VK_ESCAPE);
   EXPECT_EQ(ExitCode(), 0u);
-  EXPECT_EQ(Opened(opened.size()).size(), opened.size()) << "Esc opened something";
+  const std::vector<Text> paths = Opened(opened.size());
+  EXPECT_EQ(paths.size(), opened.size()) << "Esc opened something";
+  for (const Text& path : paths) EXPECT_FALSE(Same(path, tree.Path(twin))) << "the twin opened";
 }
 
 // An ASSERT in a helper ends the whole test, not only the helper: once one step of a

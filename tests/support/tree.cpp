@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -85,11 +86,15 @@ std::vector<Text> Split(TextView text) {
 
 Tree::Tree(Where where) : where_(where), root_(Text(u"R") + kPathSeparator) {
   if (where == kMemory) return;
-  static int count = 0;
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  const fs::path root = fs::temp_directory_path() /
-                        ("fandrel-test-" + std::to_string(stamp) + "-" + std::to_string(++count));
-  fs::create_directory(root);
+  // A name that is its own short (8.3) form, so that a short form of a path in the tree
+  // is no shorter than the path for the root's sake: "FT" and six hex digits, the first free.
+  auto stamp = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+  fs::path root;
+  do {
+    char name[9];
+    std::snprintf(name, sizeof name, "FT%06X", ++stamp & 0xFFFFFF);
+    root = fs::temp_directory_path() / name;
+  } while (!fs::create_directory(root));
   root_ = root.u16string() + kPathSeparator;
 }
 
@@ -132,7 +137,11 @@ Tree& Tree::Add(TextView relative, std::uint32_t attributes) {
     return *this;
   }
   const fs::path name = System(path);
-  folder ? fs::create_directory(name) : std::ofstream(name).good();
+  if (folder) {
+    fs::create_directory(name);
+  } else {
+    std::ofstream{name};
+  }
 #ifdef _WIN32
   const DWORD marks = attributes & (kAttributeHidden | kAttributeSystem | kAttributeReadOnly);
   if (marks) SetFileAttributesW(name.c_str(), AttributesOf(name) | marks);

@@ -10,6 +10,8 @@
 #include "platform/favorites_location.h"
 #include "platform/win32/folder_reader.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/shell_path.h"
+#include "platform/win32/wide.h"
 #include "tests/support/tree.h"
 
 namespace fandrel::testing {
@@ -97,6 +99,43 @@ TEST(LongPath, IsMadeFromTheNormalisedRootWithTheNamesKeptExactly) {
   SystemFolderReader().BeginSearch(root);
   SystemFolderReader().ReadFolder(root, [&](TextView, std::uint32_t) { ++listed; });
   EXPECT_EQ(listed, 0);
+}
+
+// The shell reads "Twin.\x" as "Twin\x" and opens no path of 260 characters or more: it
+// is given a form it reads as the found file itself, or the path for it to fail on, never
+// a text it would read as another file. The path itself is what a volume without short
+// names gives as the short form.
+TEST(ShellPath, NamesTheFoundFileOrNothing) {
+  Tree tree(Tree::kDisk);
+  const Text deep = Text(120, u'F') + u"/" + Text(130 - tree.Root().size(), u'G') + u"/Deep.url";
+  tree.Add(u"Plain.url").Add(u"Twin./Tw news.url").Add(u"Twin/Tw news.url").Add(u"Lone./x.url");
+  tree.Add(deep);
+  LastSearchPaths().BeginSearch(tree.Root());
+  const auto exact = [&](TextView file) { return LastSearchPaths().ExactForm(tree.Path(file)); };
+  const std::wstring root = exact(u"");
+  // A volume that makes short names gives one to a folder of 120 characters.
+  const bool shortNames = ShortForm(exact(deep)) != exact(deep);
+  const struct {
+    Text file;
+    bool given;  // without a short form
+    bool grows;  // below the root, in its short form
+  } rows[] = {{u"Plain.url", true, false},
+              {u"Twin./Tw news.url", false, true},
+              {u"Lone./x.url", true, true},
+              {deep, true, false}};
+  for (const auto& [file, given, grows] : rows) {
+    SCOPED_TRACE(::testing::PrintToString(file));
+    const std::wstring path = exact(file);
+    EXPECT_EQ(PathForTheShell(path, path), given ? std::optional(UsualForm(path)) : std::nullopt);
+    if (!shortNames) continue;
+    const std::wstring shortForm = ShortForm(path);
+    if (grows) {
+      EXPECT_GT(shortForm.size() - ShortForm(root).size(), path.size() - root.size());
+    }
+    const auto givenShort = PathForTheShell(path, shortForm);
+    ASSERT_TRUE(givenShort && givenShort->size() < MAX_PATH);
+    EXPECT_TRUE(SameFile(*givenShort, path));
+  }
 }
 
 // Wine lists no reparse tags, so only this table shows what the walk sees on Windows.
