@@ -55,7 +55,12 @@ struct Folder {
 
 // `wanted` itself, or with " (2)", " (3)"... when the folder already holds that name, as
 // a browser names a second favorite of the same title. Names are UTF-8 on every system.
-std::filesystem::path FreeName(Folder& folder, const std::string& wanted, const char* suffix) {
+std::filesystem::path FreeName(Folder& folder, std::string wanted, const char* suffix) {
+#ifdef _WIN32
+  // Windows names hold none of these, and a browser saving a title puts '-' in their place.
+  for (char& c : wanted)
+    c = std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos ? c : '-';
+#endif
   std::string name = wanted + suffix;
   for (int copy = 2; !folder.names.insert(name).second; ++copy) {
     name = wanted + " (" + std::to_string(copy) + ")" + suffix;
