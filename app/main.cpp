@@ -2,12 +2,16 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "platform/win32/dll_search.h"
 #include "resource.h"
 #include "ui/main_window.h"
 
 // Starts the program: creates, loads and shows the main window, then dispatches its
 // events until it is unloaded, which ends the program.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  // Before anything else can load a DLL: none from the program's own folder.
+  fandrel::LoadDllsFromSystemFolderOnly();
+
   // The shell may hand a favorite to a COM handler (callers of ShellExecute are asked to
   // initialise COM this way first), and the names screen readers read come from a COM
   // service.

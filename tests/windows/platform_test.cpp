@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/favorites_location.h"
+#include "platform/win32/dll_search.h"
 #include "platform/win32/folder_reader.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/shell_path.h"
@@ -166,6 +167,18 @@ TEST(TurkishLocale, LowersTitlesAndFragmentsByTheLocalesOwnRules) {
   Tree tree(Tree::kMemory);
   tree.Add(u"IŞIK Haber.url").Add(u"ILIK Su.url").Add(u"Bilgi.url");
   EXPECT_EQ(Keys(tree.Search(u"I").matches), (std::vector<Text>{u"ılık su", u"ışık haber"}));
+}
+
+// A DLL beside the program, as one downloaded into the folder the program is started from
+// would be (here the one the test build puts beside the tests), is found by a bare-name load
+// until the program's start-up call, and never after it. The change lasts for the whole
+// process, as in the program: no other test loads anything from beside itself.
+TEST(DllSearch, LeavesOutTheProgramsOwnFolder) {
+  const HMODULE planted = LoadLibraryW(L"fandrel_planted.dll");
+  ASSERT_TRUE(planted) << "no fandrel_planted.dll beside the tests";
+  FreeLibrary(planted);
+  ASSERT_TRUE(LoadDllsFromSystemFolderOnly());
+  EXPECT_FALSE(LoadLibraryW(L"fandrel_planted.dll"));
 }
 
 }  // namespace
