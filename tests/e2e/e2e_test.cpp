@@ -301,6 +301,70 @@ TEST(Resources, VersionRecord) {
   }
 }
 
+// A value of the program's file at `offset`, zero past its end.
+template <typename T>
+T Read(const std::string& file, std::size_t offset) {
+  T value{};
+  if (offset <= file.size() && sizeof value <= file.size() - offset) {
+    std::memcpy(&value, file.data() + offset, sizeof value);
+  }
+  return value;
+}
+
+// What the program asks of Windows as it is loaded, read from its headers: a random base
+// anywhere in the address space, and no code run from data; with MSVC also Control Flow
+// Guard, CET shadow stacks, and the imports resolved before wWinMain taken from the system
+// folder only (the MinGW linker can ask for none of these).
+TEST(Resources, HeadersAskForEveryHardening) {
+  std::ifstream in(std::filesystem::path(Beside(L"fandrel.exe")), std::ios::binary);
+  const std::string file{std::istreambuf_iterator<char>(in), {}};
+  const auto nt = static_cast<std::size_t>(Read<LONG>(file, offsetof(IMAGE_DOS_HEADER, e_lfanew)));
+  const auto headers = Read<IMAGE_NT_HEADERS64>(file, nt);
+  const int flags = headers.OptionalHeader.DllCharacteristics;
+  for (const int wanted :
+       {IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, IMAGE_DLLCHARACTERISTICS_NX_COMPAT,
+        IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA}) {
+    EXPECT_EQ(flags & wanted, wanted);
+  }
+  // Where in the file the data of a directory lies.
+  const auto at = [&](int directory) -> std::size_t {
+    const IMAGE_DATA_DIRECTORY entry = headers.OptionalHeader.DataDirectory[directory];
+    const std::size_t sections =
+        nt + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) + headers.FileHeader.SizeOfOptionalHeader;
+    for (std::size_t k = 0; entry.Size && k < headers.FileHeader.NumberOfSections; ++k) {
+      const auto section =
+          Read<IMAGE_SECTION_HEADER>(file, sections + k * sizeof(IMAGE_SECTION_HEADER));
+      const DWORD into = entry.VirtualAddress - section.VirtualAddress;
+      if (into < section.SizeOfRawData) return section.PointerToRawData + into;
+    }
+    return file.size();
+  };
+  // Fields of the 64-bit load configuration, and the debug entry of the extended
+  // characteristics, as the PE format places them.
+  const std::size_t config = at(IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG);
+  const auto dependentLoadFlags = Read<WORD>(file, config + 0x4E);
+  const auto guardFlags = Read<DWORD>(file, config + 0x90);
+  DWORD extended = 0;
+  const std::size_t debug = at(IMAGE_DIRECTORY_ENTRY_DEBUG);
+  for (std::size_t entry = debug;
+       entry < debug + headers.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DEBUG].Size;
+       entry += sizeof(IMAGE_DEBUG_DIRECTORY)) {
+    const auto record = Read<IMAGE_DEBUG_DIRECTORY>(file, entry);
+    if (record.Type == 20) extended = Read<DWORD>(file, record.PointerToRawData);
+  }
+#ifdef _MSC_VER
+  constexpr bool kLinkerHardens = true;
+#else
+  constexpr bool kLinkerHardens = false;
+#endif
+  if constexpr (kLinkerHardens) {
+    EXPECT_EQ(flags & IMAGE_DLLCHARACTERISTICS_GUARD_CF, IMAGE_DLLCHARACTERISTICS_GUARD_CF);
+    EXPECT_EQ(guardFlags & 0x100, 0x100u) << "code instrumented for Control Flow Guard";
+    EXPECT_EQ(extended & 0x1, 0x1u) << "compatible with CET shadow stacks";
+    EXPECT_EQ(dependentLoadFlags, WORD{LOAD_LIBRARY_SEARCH_SYSTEM32});
+  }
+}
+
 // A user's session: one title opens at once, in any script and at any depth; several are
 // chosen from the list; Esc goes back to the text box, and from there ends the program.
 TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
