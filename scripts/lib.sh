@@ -4,6 +4,8 @@
 #
 #   fandrel_install_missing [PKG...]  install (apt-get) only the packages dpkg lacks;
 #                                     with no argument, everything the project needs
+#   fandrel_clang_runtime             the package of the installed Clang's runtime (its
+#                                     sanitizers and libFuzzer)
 #   fandrel_ensure_locale NAME        generate the system locale NAME (tr_TR.UTF-8) if
 #                                     it is missing
 #   fandrel_start_xvfb [WxHxD]        start Xvfb on a free display; exports DISPLAY and
@@ -23,14 +25,17 @@
 #   fandrel_screenshot EXE OUT STEP...    EXE on a Wine virtual desktop, keys played
 #                                     with xdotool, the window saved as the PNG OUT
 
-FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools clang libclang-rt-14-dev
-  googletest wine wine64 xvfb xdotool imagemagick fonts-wine locales clang-format)
+FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools clang googletest
+  wine wine64 xvfb xdotool imagemagick fonts-wine locales clang-format)
 
 fandrel_log() { printf '%s\n' "$*" >&2; }
 
 fandrel_install_missing() {
+  if [ $# -eq 0 ]; then
+    fandrel_install_missing "${FANDREL_PACKAGES[@]}" && fandrel_install_missing "$(fandrel_clang_runtime)"
+    return
+  fi
   local wanted=("$@") missing=() pkg
-  [ ${#wanted[@]} -gt 0 ] || wanted=("${FANDREL_PACKAGES[@]}")
   for pkg in "${wanted[@]}"; do
     dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
   done
@@ -40,6 +45,11 @@ fandrel_install_missing() {
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq &&
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+# Named after Clang's major version (libclang-rt-14-dev on Debian 12).
+fandrel_clang_runtime() {
+  echo "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
 # Wine takes the user's locale from LC_ALL only when the system has that locale.
