@@ -4,7 +4,7 @@
 
 #include "platform/win32/dll_search.h"
 #include "resource.h"
-#include "ui/main_window.h"
+#include "ui/win32/main_window.h"
 
 // Starts the program: creates, loads and shows the main window, then dispatches its
 // events until it is unloaded, which ends the program.

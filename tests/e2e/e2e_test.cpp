@@ -16,8 +16,8 @@
 #include "platform/win32/shell_path.h"
 #include "platform/win32/wide.h"
 #include "tests/support/tree.h"
-#include "ui/control_ids.h"
 #include "ui/layout.h"
+#include "ui/win32/control_ids.h"
 #include "version.h"
 
 namespace fandrel::testing {

@@ -1,4 +1,4 @@
-#include "ui/control_view.h"
+#include "ui/win32/control_view.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ui/accessible_names.h"
+#include "ui/win32/accessible_names.h"
 
 // The service's identifiers are defined here, from the header, rather than linked in.
 #include <initguid.h>

@@ -4,13 +4,13 @@
 
 #include <optional>
 
-#include "ui/accessible_names.h"
-#include "ui/control_view.h"
 #include "ui/fixed_size.h"
-#include "ui/key_routing.h"
 #include "ui/layout.h"
-#include "ui/message_font.h"
 #include "ui/search_interaction.h"
+#include "ui/win32/accessible_names.h"
+#include "ui/win32/control_view.h"
+#include "ui/win32/key_routing.h"
+#include "ui/win32/message_font.h"
 
 namespace fandrel {
 

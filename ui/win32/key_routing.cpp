@@ -1,4 +1,4 @@
-#include "ui/key_routing.h"
+#include "ui/win32/key_routing.h"
 
 namespace fandrel {
 

@@ -1,11 +1,11 @@
-#include "ui/main_window.h"
+#include "ui/win32/main_window.h"
 
 #include <commctrl.h>
 
 #include <utility>
 
-#include "ui/control_ids.h"
 #include "ui/layout.h"
+#include "ui/win32/control_ids.h"
 
 namespace fandrel {
 

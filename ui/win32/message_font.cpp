@@ -1,4 +1,4 @@
-#include "ui/message_font.h"
+#include "ui/win32/message_font.h"
 
 namespace fandrel {
 
