@@ -20,14 +20,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  fandrel::MainWindow frmMain;
-  if (frmMain.Create(instance, LoadIconW(instance, MAKEINTRESOURCEW(IDI_FANDREL)))) {
-    frmMain.Show(showCommand);
+  fandrel::MainWindow window;
+  if (window.Create(instance, LoadIconW(instance, MAKEINTRESOURCEW(IDI_FANDREL)))) {
+    window.Show(showCommand);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-      // The dialog manager gives the window its keyboard: Tab, and Esc as a click of the
-      // cancel button.
-      if (frmMain.Handle() && IsDialogMessageW(frmMain.Handle(), &message)) continue;
+      // The dialog manager gives the window its keyboard: Tab, and Esc as the cancel
+      // button's command.
+      if (window.Handle() && IsDialogMessageW(window.Handle(), &message)) continue;
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }

@@ -30,15 +30,15 @@ bool IsSearchedFolder(std::uint32_t attributes) {
 // path's title key, so it is kept for the sort instead of being computed again. A
 // folder's path is stored with the matches once, at its first match.
 void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& folders,
-                    PathList& strMatches, TitleKeys& keys) {
+                    PathList& matches, TitleKeys& keys) {
   folders.BeginSearch(root);
-  TextStore strFolders;  // the paths of the folders to visit, in order
-  std::vector<std::uint32_t> queue{strFolders.Store(root)};  // where each is in strFolders
+  TextStore folderPaths;                                            // of the folders to visit
+  std::vector<std::uint32_t> folderQueue{folderPaths.Store(root)};  // where each is, in order
   Text folder;
   Text subfolder;
   Text title;
-  for (std::size_t cursor = 0; cursor < queue.size(); ++cursor) {
-    folder.assign(strFolders.Get(queue[cursor]));
+  for (std::size_t cursor = 0; cursor < folderQueue.size(); ++cursor) {
+    folder.assign(folderPaths.Get(folderQueue[cursor]));
     std::optional<std::uint32_t> stored;
     folders.ReadFolder(folder, [&](TextView name, std::uint32_t attributes) {
       if (IsDotEntry(name)) return;
@@ -46,13 +46,13 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
         // A candidate, even when it is a folder; it is never descended into.
         const bool folded = TitleKeyOf(name, title);
         if (!title.empty() && title.find(loweredFragment) != Text::npos) {
-          if (!stored) stored = strMatches.AddFolder(folder);
-          strMatches.Add(*stored, name);
+          if (!stored) stored = matches.AddFolder(folder);
+          matches.Add(*stored, name);
           keys.Append(title, folded);
         }
       } else if (IsSearchedFolder(attributes)) {
         subfolder.assign(folder).append(name).push_back(kPathSeparator);
-        queue.push_back(strFolders.Store(subfolder));
+        folderQueue.push_back(folderPaths.Store(subfolder));
       }
     });
   }
@@ -60,24 +60,24 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
 
 }  // namespace
 
-Outcome SearchFavorites(const Text& fragment, PathList& strMatches, PathList& strDistinct,
+Outcome SearchFavorites(const Text& fragment, PathList& matches, PathList& distinct,
                         const FavoritesSources& sources) {
-  strMatches.clear();
+  matches.clear();
   const std::optional<Text> root = sources.readRoot();
   if (!root || fragment.empty()) return Outcome::kNone;
 
   std::vector<std::uint32_t> ranks;
   {
     // The keys go once they are ranked: the sort and the distinct pass need no more.
-    TitleKeys keys(strMatches);
+    TitleKeys keys(matches);
     Text lowered;
     LowerCase(fragment, lowered);
-    CollectMatches(*root, lowered, *sources.folders, strMatches, keys);
-    if (strMatches.empty()) return Outcome::kNone;
+    CollectMatches(*root, lowered, *sources.folders, matches, keys);
+    if (matches.empty()) return Outcome::kNone;
     ranks = RankTitleKeys(keys);
   }
-  strDistinct = SortAndKeepDistinct(strMatches, std::move(ranks));
-  return strDistinct.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
+  distinct = SortAndKeepDistinct(matches, std::move(ranks));
+  return distinct.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
 }
 
 }  // namespace fandrel

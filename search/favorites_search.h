@@ -12,7 +12,7 @@ namespace fandrel {
 
 enum class Outcome {
   kNone,     // nothing matched
-  kOne,      // one distinct title: strDistinct holds exactly one path
+  kOne,      // one distinct title: `distinct` holds exactly one path
   kSeveral,  // two or more distinct titles
 };
 
@@ -23,11 +23,11 @@ struct FavoritesSources {
   FolderReader* folders = &SystemFolderReader();
 };
 
-// Walks the Favorites tree breadth-first from its root and collects into strMatches
-// every shortcut whose title contains `fragment` regardless of case. When anything
-// matched, sorts strMatches by title key and rebuilds strDistinct with one path per
-// distinct title; when nothing did, strDistinct is left as it was.
-Outcome SearchFavorites(const Text& fragment, PathList& strMatches, PathList& strDistinct,
+// Walks the Favorites tree breadth-first from its root and collects into `matches` every
+// shortcut whose title contains `fragment` regardless of case. When anything matched,
+// sorts `matches` by title key and rebuilds `distinct` with one path per distinct title;
+// when nothing did, `distinct` is left as it was.
+Outcome SearchFavorites(const Text& fragment, PathList& matches, PathList& distinct,
                         const FavoritesSources& sources = {});
 
 }  // namespace fandrel

@@ -43,17 +43,6 @@ PathList PathList::Pick(const std::vector<std::uint32_t>& positions) const {
   return picked;
 }
 
-bool operator==(const PathList& a, const PathList& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t k = 0; k < a.size(); ++k) {
-    if (a.texts_->Get(a.entries_[k].folder) != b.texts_->Get(b.entries_[k].folder) ||
-        a.Name(k) != b.Name(k)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 std::uint32_t PathList::Store(TextView text) {
   if (!texts_) texts_ = std::make_shared<TextStore>();
   return texts_->Store(text);

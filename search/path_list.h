@@ -36,8 +36,6 @@ class PathList {
   // A list of the entries at `positions`, in that order, sharing this list's store.
   PathList Pick(const std::vector<std::uint32_t>& positions) const;
 
-  friend bool operator==(const PathList& a, const PathList& b);
-
  private:
   struct Entry {
     std::uint32_t folder;  // the folder path, in the store

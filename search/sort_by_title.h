@@ -23,7 +23,7 @@ std::vector<std::uint32_t> RankTitles(const PathList& paths);
 // that merely orders the keys.
 void SortByRanks(PathList& paths, std::vector<std::uint32_t>& ranks, std::ptrdiff_t lo,
                  std::ptrdiff_t hi);
-// The whole list, then the distinct pass: strDistinct, the first path of each run of
+// The whole list, then the distinct pass: the first path of each run of
 // equal titles, in order.
 PathList SortAndKeepDistinct(PathList& paths, std::vector<std::uint32_t> ranks);
 

@@ -11,8 +11,7 @@ SavedSize SaveOuterSize(PixelSize outer, int dpi) {
 std::optional<PixelSize> SizeToRestore(WindowState state, PixelSize outer, SavedSize saved,
                                        int dpi) {
   if (state != WindowState::kNormal) return std::nullopt;
-  const PixelSize wanted{TwipsToPixels(saved.lngSavedWidth, dpi),
-                         TwipsToPixels(saved.lngSavedHeight, dpi)};
+  const PixelSize wanted{TwipsToPixels(saved.width, dpi), TwipsToPixels(saved.height, dpi)};
   if (outer == wanted) return std::nullopt;
   return wanted;
 }

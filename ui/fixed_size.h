@@ -13,10 +13,10 @@ struct PixelSize {
   friend bool operator==(const PixelSize&, const PixelSize&) = default;
 };
 
-// The outer size the window keeps, in twips (lngSavedWidth, lngSavedHeight).
+// The outer size the window keeps, in twips.
 struct SavedSize {
-  int lngSavedWidth;
-  int lngSavedHeight;
+  int width;
+  int height;
 
   friend bool operator==(const SavedSize&, const SavedSize&) = default;
 };

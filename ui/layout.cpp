@@ -7,8 +7,9 @@ namespace fandrel {
 namespace {
 
 // Each edge becomes pixels on its own, and the size is what lies between them: edges that
-// coincide in twips (the bottoms of txtInput and cmdCancel) then coincide in pixels at
-// every DPI, where rounding the size apart from the position could leave a pixel between.
+// coincide in twips (the bottoms of the text box and the cancel button) then coincide in
+// pixels at every DPI, where rounding the size apart from the position could leave a pixel
+// between.
 PixelRect ToPixels(const TwipsRect& rect, int dpi) {
   const int left = TwipsToPixels(rect.left, dpi);
   const int top = TwipsToPixels(rect.top, dpi);

@@ -26,11 +26,12 @@ inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kClientWidthTwips = 4140;
 inline constexpr int kClientHeightTwips = 420;
 
-// frmFrame, in the client area. Its top edge lies above the client area, so only its
-// sides and bottom show.
+// The frame (a group box), in the client area. Its top edge lies above the client area, so
+// only its sides and bottom show.
 inline constexpr TwipsRect kFrameTwips{0, -45, 4125, 480};
-// The controls, relative to the frame. cboResult covers txtInput when shown, and the
-// never-seen cmdCancel lies wholly inside txtInput.
+// The controls, relative to the frame. The list covers the text box while it shows. The
+// cancel button lies wholly inside the text box and beneath it, so the text box hides it
+// from sight, though not from a screen reader.
 inline constexpr TwipsRect kInputTwips{45, 135, 3990, 285};
 inline constexpr TwipsRect kCancelTwips{3465, 180, 465, 240};
 inline constexpr TwipsRect kResultTwips{45, 135, 4020, 315};

@@ -6,20 +6,20 @@
 
 namespace fandrel {
 
-// What the interaction rules need from the main window's controls: the text box
-// txtInput, the drop-down list cboResult, and the window itself. The program's view
+// What the interaction rules need from the main window's controls: the text box, the
+// drop-down list of matching titles, and the window itself. The program's view
 // forwards each call to a real control; tests record the calls.
 class MainView {
  public:
   virtual ~MainView() = default;
 
-  // txtInput
+  // The text box.
   virtual Text InputText() const = 0;
   virtual void SetInputText(const Text& text) = 0;
   virtual void SetInputTabStop(bool inTabOrder) = 0;
   virtual void FocusInput() = 0;
 
-  // cboResult. The list keeps its entries in the order they were added.
+  // The list. It keeps its entries in the order they were added.
   virtual void ClearResults() = 0;
   virtual void AppendResults(const std::vector<Text>& entries) = 0;
   virtual int ResultSelection() const = 0;  // -1 when no entry is selected

@@ -6,8 +6,8 @@
 
 namespace fandrel {
 
-Outcome SearchSystemFavorites(const Text& fragment, PathList& strMatches, PathList& strDistinct) {
-  return SearchFavorites(fragment, strMatches, strDistinct);
+Outcome SearchSystemFavorites(const Text& fragment, PathList& matches, PathList& distinct) {
+  return SearchFavorites(fragment, matches, distinct);
 }
 
 SearchInteraction::SearchInteraction(MainView& view, SearchFunction search)
@@ -17,7 +17,7 @@ void SearchInteraction::OnInputKeyPress(char16_t code) {
   if (code != kEnterKey) return;
   const Text fragment = view_.InputText();
   if (fragment.empty()) return;
-  PresentOutcome(search_(fragment, strMatches, strDistinct));
+  PresentOutcome(search_(fragment, matches_, distinct_));
 }
 
 void SearchInteraction::PresentOutcome(Outcome outcome) {
@@ -27,7 +27,7 @@ void SearchInteraction::PresentOutcome(Outcome outcome) {
       view_.FocusInput();
       break;
     case Outcome::kOne:
-      if (!strDistinct.empty()) OpenFavorite(strDistinct[0]);
+      if (!distinct_.empty()) OpenFavorite(distinct_[0]);
       view_.SetInputText(Text());
       view_.FocusInput();
       break;
@@ -36,9 +36,9 @@ void SearchInteraction::PresentOutcome(Outcome outcome) {
       // thousands of entries, removing the first one each time costs quadratic time.
       view_.ClearResults();
       std::vector<Text> keys;
-      keys.reserve(strDistinct.size());
-      for (std::size_t k = 0; k < strDistinct.size(); ++k) {
-        keys.push_back(GetTitleKey(strDistinct.Name(k)));
+      keys.reserve(distinct_.size());
+      for (std::size_t k = 0; k < distinct_.size(); ++k) {
+        keys.push_back(GetTitleKey(distinct_.Name(k)));
       }
       view_.AppendResults(keys);
       view_.SetInputTabStop(false);
@@ -55,8 +55,8 @@ void SearchInteraction::OnResultKeyPress(char16_t code) {
   const int position = view_.ResultSelection();
   // With nothing selected there is nothing to open; the list stays so that the user
   // can pick an entry.
-  if (position < 0 || static_cast<size_t>(position) >= strDistinct.size()) return;
-  OpenFavorite(strDistinct[static_cast<size_t>(position)]);
+  if (position < 0 || static_cast<size_t>(position) >= distinct_.size()) return;
+  OpenFavorite(distinct_[static_cast<size_t>(position)]);
   ReturnToInput();
 }
 

@@ -10,16 +10,16 @@ namespace fandrel {
 
 // The search as the window calls it; tests put a search of their own here.
 using SearchFunction =
-    std::function<Outcome(const Text& fragment, PathList& strMatches, PathList& strDistinct)>;
+    std::function<Outcome(const Text& fragment, PathList& matches, PathList& distinct)>;
 
-Outcome SearchSystemFavorites(const Text& fragment, PathList& strMatches, PathList& strDistinct);
+Outcome SearchSystemFavorites(const Text& fragment, PathList& matches, PathList& distinct);
 
 inline constexpr char16_t kEnterKey = 13;
 
 // The two modes of the main window and what Enter and Esc do in them. The mode lives
 // only in the controls: the list showing means choice mode. This object also holds the
-// window's two path lists, which outlive each search because Enter in the list reads
-// strDistinct again.
+// window's two path lists, which outlive each search because Enter in the list reads the
+// distinct paths again.
 class SearchInteraction {
  public:
   explicit SearchInteraction(MainView& view, SearchFunction search = SearchSystemFavorites);
@@ -41,8 +41,8 @@ class SearchInteraction {
  private:
   MainView& view_;
   SearchFunction search_;
-  PathList strMatches;
-  PathList strDistinct;
+  PathList matches_;
+  PathList distinct_;
 };
 
 }  // namespace fandrel

@@ -258,7 +258,7 @@ TEST_F(E2e, WindowIsLaidOutAtItsDpiKeepsItsSizeAndHidesTheCancelButton) {
   // Beneath the text box in the stacking order, and out of the tab order.
   HWND below = Control(kInputId);
   while (below && below != Control(kCancelId)) below = GetWindow(below, GW_HWNDNEXT);
-  EXPECT_TRUE(below && !TabStop(below)) << "cmdCancel can be seen or tabbed to";
+  EXPECT_TRUE(below && !TabStop(below)) << "the cancel button shows or can be tabbed to";
 
   RECT loaded{};
   GetWindowRect(window_, &loaded);

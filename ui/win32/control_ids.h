@@ -8,13 +8,15 @@ namespace fandrel {
 
 inline constexpr wchar_t kMainWindowClass[] = L"FandrelMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"Fandrel for URLs";
-// What screen readers call txtInput and cboResult, which have no visible label.
+// What screen readers call the text box and the list, which have no visible label.
 inline constexpr wchar_t kInputName[] = L"Title to find";
 inline constexpr wchar_t kResultName[] = L"Matching titles";
 
-inline constexpr int kFrameId = 1000;   // frmFrame
-inline constexpr int kInputId = 1001;   // txtInput
-inline constexpr int kCancelId = 2;     // cmdCancel: IDCANCEL, so that Esc clicks it
-inline constexpr int kResultId = 1003;  // cboResult
+inline constexpr int kFrameId = 1000;
+inline constexpr int kInputId = 1001;
+// IDCANCEL: the command the dialog manager sends for Esc, whether or not a control has
+// it, so that Esc and a click of the cancel button are one command.
+inline constexpr int kCancelId = 2;
+inline constexpr int kResultId = 1003;
 
 }  // namespace fandrel

@@ -7,10 +7,10 @@
 
 namespace fandrel {
 
-void ControlView::Attach(HWND window, HWND input, HWND result) {
+void ControlView::Attach(HWND window, HWND input, HWND results) {
   window_ = window;
   input_ = input;
-  result_ = result;
+  results_ = results;
   focus_ = input;
 }
 
@@ -30,42 +30,43 @@ void ControlView::SetInputTabStop(bool inTabOrder) {
 
 void ControlView::FocusInput() { MoveFocus(input_); }
 
-void ControlView::ClearResults() { SendMessageW(result_, CB_RESETCONTENT, 0, 0); }
+void ControlView::ClearResults() { SendMessageW(results_, CB_RESETCONTENT, 0, 0); }
 
 void ControlView::AppendResults(const std::vector<Text>& entries) {
   // A list can hold tens of thousands of titles: reserve its storage at once and let it
   // draw and recount its scroll range only at the end, not after every entry.
   size_t characters = 0;
   for (const Text& entry : entries) characters += entry.size() + 1;
-  SendMessageW(result_, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(result_, CB_INITSTORAGE, entries.size(),
+  SendMessageW(results_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(results_, CB_INITSTORAGE, entries.size(),
                static_cast<LPARAM>(characters * sizeof(wchar_t)));
   for (const Text& entry : entries) {
     const std::wstring wide = ToWide(entry);
-    SendMessageW(result_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    SendMessageW(results_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   }
-  SendMessageW(result_, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(result_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  SendMessageW(results_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(results_, nullptr, nullptr,
+               RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 int ControlView::ResultSelection() const {
-  return static_cast<int>(SendMessageW(result_, CB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageW(results_, CB_GETCURSEL, 0, 0));
 }
 
 void ControlView::SetResultSelection(int position) {
-  SendMessageW(result_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+  SendMessageW(results_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }
 
 bool ControlView::ResultVisible() const {
-  return (GetWindowLongPtrW(result_, GWL_STYLE) & WS_VISIBLE) != 0;
+  return (GetWindowLongPtrW(results_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void ControlView::SetResultVisible(bool visible) {
-  if (!visible) SendMessageW(result_, CB_SHOWDROPDOWN, FALSE, 0);
-  ShowWindow(result_, visible ? SW_SHOW : SW_HIDE);
+  if (!visible) SendMessageW(results_, CB_SHOWDROPDOWN, FALSE, 0);
+  ShowWindow(results_, visible ? SW_SHOW : SW_HIDE);
 }
 
-void ControlView::FocusResult() { MoveFocus(result_); }
+void ControlView::FocusResult() { MoveFocus(results_); }
 
 void ControlView::OpenPath(const Text& path) { OpenWithShell(window_, path); }
 
@@ -73,13 +74,13 @@ void ControlView::Close() { DestroyWindow(window_); }
 
 void ControlView::RememberFocus() {
   const HWND focus = GetFocus();
-  if (focus == input_ || focus == result_) focus_ = focus;
+  if (focus == input_ || focus == results_) focus_ = focus;
 }
 
 void ControlView::RestoreFocus() {
   if (!input_) return;
   HWND target = focus_;
-  if (!target || !IsWindowVisible(target)) target = ResultVisible() ? result_ : input_;
+  if (!target || !IsWindowVisible(target)) target = ResultVisible() ? results_ : input_;
   SetFocus(target);
 }
 

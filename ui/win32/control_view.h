@@ -9,7 +9,7 @@ namespace fandrel {
 // The interaction rules' view of the real controls of the main window.
 class ControlView final : public MainView {
  public:
-  void Attach(HWND window, HWND input, HWND result);
+  void Attach(HWND window, HWND input, HWND results);
 
   Text InputText() const override;
   void SetInputText(const Text& text) override;
@@ -38,7 +38,7 @@ class ControlView final : public MainView {
 
   HWND window_ = nullptr;
   HWND input_ = nullptr;
-  HWND result_ = nullptr;
+  HWND results_ = nullptr;
   HWND focus_ = nullptr;
 };
 

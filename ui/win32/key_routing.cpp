@@ -37,7 +37,7 @@ LRESULT CALLBACK InputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   return CallWindowProcW(route.original, hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK ResultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ResultsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const Route& route = RouteOf(hwnd);
   switch (message) {
     case WM_GETDLGCODE:
@@ -55,9 +55,8 @@ LRESULT CALLBACK ResultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   return CallWindowProcW(route.original, hwnd, message, wParam, lParam);
 }
 
-// The controls' procedures are replaced outright rather than chained with
-// SetWindowSubclass: the list gets one message per entry while it is filled, tens of
-// thousands of them, and the detour has to cost nothing measurable.
+// Each control's procedure is replaced by one that sees its keys first and hands every
+// message on to the procedure it replaced.
 void Reroute(HWND control, Route& route, WNDPROC procedure, SearchInteraction& interaction) {
   route.interaction = &interaction;
   SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&route));
@@ -67,9 +66,9 @@ void Reroute(HWND control, Route& route, WNDPROC procedure, SearchInteraction& i
 
 }  // namespace
 
-void KeyRouting::Attach(HWND input, HWND result, SearchInteraction& interaction) {
+void KeyRouting::Attach(HWND input, HWND results, SearchInteraction& interaction) {
   Reroute(input, input_, InputProc, interaction);
-  Reroute(result, result_, ResultProc, interaction);
+  Reroute(results, results_, ResultsProc, interaction);
 }
 
 }  // namespace fandrel

@@ -6,10 +6,10 @@
 
 namespace fandrel {
 
-// Hands the characters typed into txtInput and cboResult to their key-press handlers.
-// The window's message loop runs every message through IsDialogMessage, which would
-// turn Enter into the default button's IDOK and never let either control see it; both
-// controls therefore ask for Enter themselves.
+// Hands the characters typed into the text box and the list to their key-press handlers.
+// The window's message loop runs every message through IsDialogMessage, which would turn
+// Enter into the command IDOK and never let either control see it; both controls therefore
+// ask for Enter themselves.
 class KeyRouting {
  public:
   KeyRouting() = default;
@@ -17,7 +17,7 @@ class KeyRouting {
   KeyRouting& operator=(const KeyRouting&) = delete;
 
   // Must outlive both controls.
-  void Attach(HWND input, HWND result, SearchInteraction& interaction);
+  void Attach(HWND input, HWND results, SearchInteraction& interaction);
 
   struct Route {
     WNDPROC original = nullptr;
@@ -26,7 +26,7 @@ class KeyRouting {
 
  private:
   Route input_;
-  Route result_;
+  Route results_;
 };
 
 }  // namespace fandrel

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "ui/layout.h"
 #include "ui/win32/control_ids.h"
 
@@ -38,11 +36,11 @@ void Place(HWND control, const PixelRect& place) {
 
 }  // namespace
 
-MainWindow::MainWindow(SearchFunction search) : interaction_(view_, std::move(search)) {}
+MainWindow::MainWindow() : interaction_(view_) {}
 
 MainWindow::~MainWindow() {
   // The controls call back into this object until they are gone.
-  if (frmMain_) DestroyWindow(frmMain_);
+  if (window_) DestroyWindow(window_);
 }
 
 bool MainWindow::Create(HINSTANCE instance, HICON icon) {
@@ -64,61 +62,60 @@ bool MainWindow::Create(HINSTANCE instance, HICON icon) {
   }
   CreateControls(instance);
   // The window may have come up on a monitor whose DPI is not the system's.
-  ApplyDpi(GetDpiForWindow(frmMain_));
+  ApplyDpi(GetDpiForWindow(window_));
   const PixelSize outer = OuterSizeAt(dpi_);
-  SetWindowPos(frmMain_, nullptr, 0, 0, outer.width, outer.height,
+  SetWindowPos(window_, nullptr, 0, 0, outer.width, outer.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  Load();
+  SaveSize();
   return true;
 }
 
 void MainWindow::Show(int showCommand) {
-  ShowWindow(frmMain_, showCommand);
-  UpdateWindow(frmMain_);
+  ShowWindow(window_, showCommand);
+  UpdateWindow(window_);
 }
 
 void MainWindow::CreateControls(HINSTANCE instance) {
   // Created in tab order. The group box holds no control of its own: group boxes do not
   // pass their children's notifications on, so the controls are its siblings.
-  frmFrame_ =
-      CreateControl(frmMain_, instance, WC_BUTTONW, L"", WS_VISIBLE | BS_GROUPBOX, 0, kFrameId);
-  txtInput_ = CreateControl(frmMain_, instance, WC_EDITW, L"",
-                            WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kInputId);
-  // Never seen and out of the tab order: it is only the button that Esc clicks.
-  cmdCancel_ = CreateControl(frmMain_, instance, WC_BUTTONW, L"Cancel", WS_VISIBLE | BS_PUSHBUTTON,
-                             0, kCancelId);
-  cboResult_ = CreateControl(frmMain_, instance, WC_COMBOBOXW, L"",
-                             WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, kResultId);
+  frame_ = CreateControl(window_, instance, WC_BUTTONW, L"", WS_VISIBLE | BS_GROUPBOX, 0, kFrameId);
+  input_ = CreateControl(window_, instance, WC_EDITW, L"", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                         WS_EX_CLIENTEDGE, kInputId);
+  // Covered by the text box and out of the tab order: Esc stands for its click.
+  cancel_ = CreateControl(window_, instance, WC_BUTTONW, L"Cancel", WS_VISIBLE | BS_PUSHBUTTON, 0,
+                          kCancelId);
+  results_ = CreateControl(window_, instance, WC_COMBOBOXW, L"",
+                           WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, kResultId);
 
   // Stacking order from the top: the list over the text box over the button, and the
   // frame beneath them all. The dialog manager also tabs in this order; only one
   // control is ever a tab stop at a time, so it makes no difference there.
-  SetWindowPos(cboResult_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(txtInput_, cboResult_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(cmdCancel_, txtInput_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(frmFrame_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(results_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(input_, results_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(cancel_, input_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(frame_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-  SendMessageW(cboResult_, CB_SETMINVISIBLE, kVisibleResults, 0);
-  names_.Name(txtInput_, kInputName);
-  names_.Name(cboResult_, kResultName);
-  view_.Attach(frmMain_, txtInput_, cboResult_);
-  keyRouting_.Attach(txtInput_, cboResult_, interaction_);
+  SendMessageW(results_, CB_SETMINVISIBLE, kVisibleResults, 0);
+  names_.Name(input_, kInputName);
+  names_.Name(results_, kResultName);
+  view_.Attach(window_, input_, results_);
+  keyRouting_.Attach(input_, results_, interaction_);
 }
 
 void MainWindow::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
   const HFONT font = font_.CreateFor(dpi);
-  for (HWND control : {frmFrame_, txtInput_, cmdCancel_, cboResult_}) {
+  for (HWND control : {frame_, input_, cancel_, results_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   font_.ReleaseOld();
 
   const MainLayout layout = LayOutMainWindow(static_cast<int>(dpi));
-  Place(frmFrame_, layout.frame);
-  Place(txtInput_, layout.input);
-  Place(cmdCancel_, layout.cancel);
+  Place(frame_, layout.frame);
+  Place(input_, layout.input);
+  Place(cancel_, layout.cancel);
   PlaceResultList(layout.result);
-  InvalidateRect(frmMain_, nullptr, TRUE);
+  InvalidateRect(window_, nullptr, TRUE);
 }
 
 void MainWindow::PlaceResultList(const PixelRect& place) {
@@ -126,22 +123,22 @@ void MainWindow::PlaceResultList(const PixelRect& place) {
   // together. The field sizes itself from the font: it is made as tall as the layout
   // wants by giving its selection the height the field's border leaves.
   const int fieldHeight = place.height;
-  Place(cboResult_, place);
+  Place(results_, place);
   // The field's height is checked after the change rather than trusted, since not every
   // version of the control reports the selection's height exactly as it was set.
   const auto fieldNow = [this] {
     RECT field{};
-    GetWindowRect(cboResult_, &field);
+    GetWindowRect(results_, &field);
     return static_cast<int>(field.bottom - field.top);
   };
-  int selection = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, kSelectionField, 0));
+  int selection = static_cast<int>(SendMessageW(results_, CB_GETITEMHEIGHT, kSelectionField, 0));
   for (int attempt = 0; attempt < 2 && fieldNow() != fieldHeight; ++attempt) {
     selection += fieldHeight - fieldNow();
-    SendMessageW(cboResult_, CB_SETITEMHEIGHT, kSelectionField, selection);
+    SendMessageW(results_, CB_SETITEMHEIGHT, kSelectionField, selection);
   }
   // Room for the visible titles and the list's own border.
-  const int entry = static_cast<int>(SendMessageW(cboResult_, CB_GETITEMHEIGHT, 0, 0));
-  Place(cboResult_,
+  const int entry = static_cast<int>(SendMessageW(results_, CB_GETITEMHEIGHT, 0, 0));
+  Place(results_,
         PixelRect{place.left, place.top, place.width, fieldHeight + kVisibleResults * entry + 2});
 }
 
@@ -155,20 +152,20 @@ PixelSize MainWindow::OuterSizeAt(UINT dpi) const {
 
 PixelSize MainWindow::OuterSize() const {
   RECT outer{};
-  GetWindowRect(frmMain_, &outer);
+  GetWindowRect(window_, &outer);
   return PixelSize{outer.right - outer.left, outer.bottom - outer.top};
 }
 
-void MainWindow::Load() { saved_ = SaveOuterSize(OuterSize(), static_cast<int>(dpi_)); }
+void MainWindow::SaveSize() { saved_ = SaveOuterSize(OuterSize(), static_cast<int>(dpi_)); }
 
-void MainWindow::Resize() {
+void MainWindow::UndoResize() {
   if (!saved_) return;
-  const WindowState state = IsIconic(frmMain_)   ? WindowState::kMinimised
-                            : IsZoomed(frmMain_) ? WindowState::kMaximised
-                                                 : WindowState::kNormal;
+  const WindowState state = IsIconic(window_)   ? WindowState::kMinimised
+                            : IsZoomed(window_) ? WindowState::kMaximised
+                                                : WindowState::kNormal;
   const auto restore = SizeToRestore(state, OuterSize(), *saved_, static_cast<int>(dpi_));
   if (restore) {
-    SetWindowPos(frmMain_, nullptr, 0, 0, restore->width, restore->height,
+    SetWindowPos(window_, nullptr, 0, 0, restore->width, restore->height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
@@ -182,7 +179,7 @@ void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
   ApplyDpi(dpi);
   const PixelSize outer = OuterSizeAt(dpi_);
   saved_ = SaveOuterSize(outer, static_cast<int>(dpi_));
-  SetWindowPos(frmMain_, nullptr, suggested.left, suggested.top, outer.width, outer.height,
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, outer.width, outer.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -190,7 +187,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
   if (message == WM_NCCREATE) {
     auto* window =
         static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    window->frmMain_ = hwnd;
+    window->window_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
   auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -201,7 +198,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
-      Resize();
+      UndoResize();
       return 0;
 
     case WM_ACTIVATE:
@@ -242,13 +239,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
 
     case WM_NCDESTROY: {
-      const HWND window = frmMain_;
-      frmMain_ = nullptr;
+      const HWND window = window_;
+      window_ = nullptr;
       saved_.reset();
       return DefWindowProcW(window, message, wParam, lParam);
     }
   }
-  return DefWindowProcW(frmMain_, message, wParam, lParam);
+  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 }  // namespace fandrel

@@ -14,12 +14,11 @@
 
 namespace fandrel {
 
-// frmMain: the program's only window. It holds the controls, the outer size it keeps
-// (lngSavedHeight, lngSavedWidth, in twips) and, through the interaction rules, the
-// path lists strMatches and strDistinct.
+// The program's only window. It holds the controls, the outer size it keeps (in twips)
+// and, through the interaction rules, the path lists of the last search.
 class MainWindow {
  public:
-  explicit MainWindow(SearchFunction search = SearchSystemFavorites);
+  MainWindow();
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow();
@@ -30,7 +29,7 @@ class MainWindow {
   void Show(int showCommand);
 
   // The window while it exists; null once it has been unloaded.
-  HWND Handle() const { return frmMain_; }
+  HWND Handle() const { return window_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -41,17 +40,17 @@ class MainWindow {
   void PlaceResultList(const PixelRect& place);
   PixelSize OuterSizeAt(UINT dpi) const;
   PixelSize OuterSize() const;
-  void Load();
-  void Resize();
+  void SaveSize();
+  void UndoResize();
   void OnDpiChanged(UINT dpi, const RECT& suggested);
 
-  HWND frmMain_ = nullptr;
-  HWND frmFrame_ = nullptr;
-  HWND txtInput_ = nullptr;
-  HWND cmdCancel_ = nullptr;
-  HWND cboResult_ = nullptr;
+  HWND window_ = nullptr;
+  HWND frame_ = nullptr;
+  HWND input_ = nullptr;
+  HWND cancel_ = nullptr;
+  HWND results_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  std::optional<SavedSize> saved_;  // lngSavedHeight and lngSavedWidth, once loaded
+  std::optional<SavedSize> saved_;  // once the window has its first size
   MessageFont font_;
   AccessibleNames names_;
   ControlView view_;

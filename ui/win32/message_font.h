@@ -18,7 +18,6 @@ class MessageFont {
   HFONT CreateFor(UINT dpi);
   // Deletes every font but the current one, once no control uses them any more.
   void ReleaseOld();
-  HFONT Get() const { return font_; }
 
  private:
   HFONT font_ = nullptr;
