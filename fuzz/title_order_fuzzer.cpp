@@ -1,13 +1,13 @@
 // The one check of the sort against its design: arbitrary UTF-16 paths (lone surrogates,
-// empty names, names shorter than the suffix, runs of separators, many equal titles),
-// sorted between any bounds, must come out exactly as the plain recursive quicksort
-// below leaves them. Its exchanges decide which of several equal titles the user gets.
+// empty names, names shorter than the suffix, runs of separators, many equal titles) must
+// come out of the program's sort exactly as the plain recursive quicksort below leaves
+// them, and its distinct pass must keep the first path of each run of equal titles. The
+// quicksort's exchanges decide which of several equal titles the user gets.
 //
-// Input: UTF-16 code units, little-endian; U+FFFF ends a path. The first byte is not
-// part of a path: it picks the bounds of a partial sort.
-#include <algorithm>
+// Input: UTF-16 code units, little-endian; U+FFFF ends a path.
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "search/sort_by_title.h"
 #include "search/title_key.h"
@@ -37,24 +37,29 @@ void PlainQuicksort(std::vector<Text>& list, std::ptrdiff_t lo, std::ptrdiff_t h
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace fandrel;
-  if (size == 0) return 0;
   std::vector<Text> paths(1);
-  for (std::size_t at = 1; at + 1 < size && paths.size() <= 400; at += 2) {
+  for (std::size_t at = 0; at + 1 < size && paths.size() <= 400; at += 2) {
     const auto unit = static_cast<char16_t>(data[at] | (data[at + 1] << 8));
     unit == 0xFFFF ? paths.emplace_back() : paths.back() += unit;
   }
-  const auto n = static_cast<std::ptrdiff_t>(paths.size());
-  const std::ptrdiff_t lo = (data[0] & 0x0F) % n;
-  const std::ptrdiff_t hi = std::max(lo, n - 1 - ((data[0] >> 4) % n));
-  for (const auto& [from, to] : {std::pair{std::ptrdiff_t{0}, n - 1}, std::pair{lo, hi}}) {
-    PathList sorted;
-    for (const Text& path : paths) sorted.push_back(path);
-    std::vector<Text> expected = paths;
-    SortByTitle(sorted, from, to);
-    if (from < to) PlainQuicksort(expected, from, to);
-    for (std::size_t k = 0; k < paths.size(); ++k) {
-      if (sorted[k] != expected[k]) std::abort();
-    }
+  // The keys made as the walk makes them, one as each path is found.
+  PathList sorted;
+  TitleKeys keys(sorted);
+  Text key;
+  for (const Text& path : paths) {
+    sorted.push_back(path);
+    const bool folded = TitleKeyOf(sorted.Name(sorted.size() - 1), key);
+    keys.Append(key, folded);
   }
+  const PathList distinct = SortAndKeepDistinct(sorted, RankTitleKeys(keys));
+  std::vector<Text> expected = paths;
+  PlainQuicksort(expected, 0, static_cast<std::ptrdiff_t>(expected.size()) - 1);
+  std::size_t kept = 0;
+  for (std::size_t k = 0; k < expected.size(); ++k) {
+    if (sorted[k] != expected[k]) std::abort();
+    if (k > 0 && GetTitleKey(expected[k]) == GetTitleKey(expected[k - 1])) continue;
+    if (kept == distinct.size() || distinct[kept++] != expected[k]) std::abort();
+  }
+  if (kept != distinct.size()) std::abort();
   return 0;
 }

@@ -12,8 +12,6 @@
 namespace fandrel {
 namespace {
 
-using Units = TitleKeys::Units;
-
 // (lo + hi) / 2 rounded to the nearest integer, an exact half going to the even
 // neighbour. The pivot it picks decides the order of equal keys.
 std::ptrdiff_t Middle(std::ptrdiff_t lo, std::ptrdiff_t hi) {
@@ -27,12 +25,12 @@ std::ptrdiff_t Middle(std::ptrdiff_t lo, std::ptrdiff_t hi) {
 struct Item {
   std::uint64_t head;  // four units of the key, from the depth being ordered
   std::uint8_t rest;   // how many of those the key has: fewer when it ends within them
-  std::uint8_t fold;
-  std::uint16_t size;  // no name is longer
+  std::uint8_t fold;   // whether its units are folded as they are read (see KeyUnits)
+  std::uint16_t size;  // of the key, in units: no name is longer
   std::uint32_t key;   // its position in the list
   const char16_t* data;
 
-  Units Of() const { return {data, size, fold != 0}; }
+  KeyUnits Of() const { return {data, size, fold != 0}; }
   // Of two keys that agree up to the depth being ordered, the one with the smaller head,
   // or with the same units but ending sooner (a prefix), comes first; the same head and
   // rest mean the same key when the rest is short, and a tie to break further on otherwise.
@@ -57,7 +55,7 @@ inline void Prefetch(const void* address) {
 
 // The depth, from `at` up to `limit`, to which keys `a` and `b` agree; the end of either
 // stops it.
-std::size_t Agree(const Units& a, const Units& b, std::size_t at, std::size_t limit) {
+std::size_t Agree(const KeyUnits& a, const KeyUnits& b, std::size_t at, std::size_t limit) {
   limit = std::min<std::size_t>({limit, a.size, b.size});
   for (; at < limit; at += 4) {
     const std::uint64_t differ = a.FourFrom(at) ^ b.FourFrom(at);
@@ -70,7 +68,7 @@ class Ranking {
  public:
   explicit Ranking(const TitleKeys& keys) : items_(keys.size()), newKey_(keys.size()) {
     for (std::size_t k = 0; k < items_.size(); ++k) {
-      const Units units = keys.UnitsOf(k);
+      const KeyUnits units = keys.UnitsOf(k);
       items_[k] = Item{keys.Head(k),
                        static_cast<std::uint8_t>(std::min<std::size_t>(units.size, 4)),
                        units.fold,
@@ -97,12 +95,12 @@ class Ranking {
   // that are equal to the end are found in that one pass too.
   void Order(std::size_t begin, std::size_t end, std::size_t at, bool headsRead) {
     if (end - begin < 2) return;
-    const Units first = items_[begin].Of();
+    const KeyUnits first = items_[begin].Of();
     std::size_t same = first.size;
     bool sameSize = true;
     for (std::size_t k = begin + 1; k < end; ++k) {
       if (k + kAhead < end) Prefetch(items_[k + kAhead].data + at);
-      const Units other = items_[k].Of();
+      const KeyUnits other = items_[k].Of();
       same = Agree(first, other, at, same);
       sameSize = sameSize && other.size == first.size;
     }
@@ -134,35 +132,47 @@ class Ranking {
     std::sort(first, last);
   }
 
-  // Where titles share beginnings, many keys share their next four units too: the distinct
-  // heads are counted and sorted, and each item is moved straight to its head's place, a
-  // pass over the items rather than a sort. False, with nothing moved, when most heads are
-  // distinct.
+  // Where titles share beginnings, many keys share their next four units too: then the
+  // distinct heads are few, and each item is moved straight to its head's place among them,
+  // a pass over the items rather than a sort of them. False, with nothing moved, where more
+  // than one item in kItemsPerHead has a head of its own.
   bool Distribute(std::size_t begin, std::size_t end) {
-    const std::size_t most = (end - begin) / 16;  // distinct heads worth counting
-    std::size_t capacity = 64;
-    while (capacity < 2 * most) capacity *= 2;
+    if (!CountHeads(begin, end)) return false;
+    PlaceHeads();
+    MoveToPlaces(begin);
+    return true;
+  }
+
+  // Finds each item's head in a table of the distinct heads (slotOf_), and counts the items
+  // of each. False as soon as the heads are too many to be worth it.
+  bool CountHeads(std::size_t begin, std::size_t end) {
+    const std::size_t most = (end - begin) / kItemsPerHead;
+    std::size_t capacity = kFewestSlots;
+    while (capacity < 2 * most) capacity *= 2;  // never more than half full
     const unsigned shift = 64 - static_cast<unsigned>(std::countr_zero(capacity));
     slots_.assign(capacity, Slot{});
     slotOf_.resize(end - begin);
     std::size_t distinct = 0;
     for (std::size_t k = begin; k < end; ++k) {
       const Item& item = items_[k];
-      std::size_t slot = ((item.head ^ item.rest) * 0x9E3779B97F4A7C15u) >> shift;
-      while (slots_[slot].end &&
-             !(slots_[slot].head == item.head && slots_[slot].rest == item.rest)) {
-        slot = (slot + 1) & (capacity - 1);
-      }
-      if (!slots_[slot].end++) {
+      std::size_t slot = ((item.head ^ item.rest) * kGoldenRatio) >> shift;
+      while (slots_[slot].count && !slots_[slot].Holds(item)) slot = (slot + 1) & (capacity - 1);
+      Slot& here = slots_[slot];
+      if (here.count++ == 0) {
         if (++distinct > most) return false;
-        slots_[slot].head = item.head;
-        slots_[slot].rest = item.rest;
+        here.head = item.head;
+        here.rest = item.rest;
       }
       slotOf_[k - begin] = static_cast<std::uint32_t>(slot);
     }
+    return true;
+  }
+
+  // Orders the distinct heads (order_) and gives each the run of places its items take.
+  void PlaceHeads() {
     order_.clear();
-    for (std::uint32_t slot = 0; slot < capacity; ++slot) {
-      if (slots_[slot].end) order_.push_back(slot);
+    for (std::uint32_t slot = 0; slot < slots_.size(); ++slot) {
+      if (slots_[slot].count) order_.push_back(slot);
     }
     std::sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
       const Slot& x = slots_[a];
@@ -172,10 +182,14 @@ class Ranking {
     std::uint32_t place = 0;
     for (std::uint32_t slot : order_) {
       slots_[slot].next = place;
-      slots_[slot].end = place += slots_[slot].end;
+      slots_[slot].end = place += slots_[slot].count;
     }
-    // In place, one exchange per item at most: each item that is not yet in its head's
-    // place goes to the next free position there.
+  }
+
+  // Moves the items from `begin` on to their heads' places, in place and with one exchange
+  // per item at most: each item that is not yet in its head's run goes to the next free
+  // place there, and the item it displaces is looked at next.
+  void MoveToPlaces(std::size_t begin) {
     for (std::uint32_t slot : order_) {
       Slot& here = slots_[slot];
       while (here.next < here.end) {
@@ -190,15 +204,25 @@ class Ranking {
         std::swap(slotOf_[at], slotOf_[to]);
       }
     }
-    return true;
   }
 
+  // Groups of fewer items are sorted outright.
   static constexpr std::size_t kManyItems = 64;
-  struct Slot {  // a head and rest, the items that have them, and where they go
+  // Past one distinct head in this many items, counting heads costs more than sorting.
+  static constexpr std::size_t kItemsPerHead = 16;
+  static constexpr std::size_t kFewestSlots = 64;
+  // 2^64 divided by the golden ratio: multiplied by it, a number's top bits spread any set
+  // of heads evenly over a table whose size is a power of two (Fibonacci hashing).
+  static constexpr std::uint64_t kGoldenRatio = 0x9E3779B97F4A7C15u;
+
+  struct Slot {  // one distinct head and rest
     std::uint64_t head = 0;
-    std::uint32_t end = 0;  // a count until the places are known
-    std::uint32_t next = 0;
+    std::uint32_t count = 0;  // items that have it
+    std::uint32_t next = 0;   // the place of the next of them
+    std::uint32_t end = 0;    // one past the place of the last of them
     std::uint8_t rest = 0;
+
+    bool Holds(const Item& item) const { return head == item.head && rest == item.rest; }
   };
 
   std::vector<Item> items_;
@@ -282,24 +306,11 @@ void Quicksort(std::vector<std::uint64_t>& entries, std::ptrdiff_t lo, std::ptrd
   }
 }
 
-}  // namespace
-
-std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys) { return Ranking(keys).Ranks(); }
-
-std::vector<std::uint32_t> RankTitles(const PathList& paths) {
-  TitleKeys keys(paths);
-  Text key;
-  for (std::size_t k = 0; k < paths.size(); ++k) {
-    const bool folded = TitleKeyOf(paths.Name(k), key);
-    keys.Append(key, folded);
-  }
-  return RankTitleKeys(keys);
-}
-
-void SortByRanks(PathList& paths, std::vector<std::uint32_t>& ranks, std::ptrdiff_t lo,
-                 std::ptrdiff_t hi) {
-  const auto n = static_cast<std::ptrdiff_t>(ranks.size());
-  if (lo == 0 && hi == n - 1 && n > 0 && *std::max_element(ranks.begin(), ranks.end()) == hi) {
+// The exact quicksort of `paths` by title, on the ranks of their keys, and of `ranks` with
+// them.
+void SortByRanks(PathList& paths, std::vector<std::uint32_t>& ranks) {
+  if (ranks.empty()) return;
+  if (*std::max_element(ranks.begin(), ranks.end()) == ranks.size() - 1) {
     // Every title distinct: there is only one order, and each rank is its place in it.
     std::vector<std::uint32_t> order(ranks.size());
     for (std::uint32_t k = 0; k < order.size(); ++k) order[ranks[k]] = k;
@@ -308,7 +319,7 @@ void SortByRanks(PathList& paths, std::vector<std::uint32_t>& ranks, std::ptrdif
   }
   std::vector<std::uint64_t> entries(ranks.size());
   for (std::size_t k = 0; k < entries.size(); ++k) entries[k] = std::uint64_t{ranks[k]} << 32 | k;
-  Quicksort(entries, lo, hi);
+  Quicksort(entries, 0, static_cast<std::ptrdiff_t>(entries.size()) - 1);
   std::vector<std::uint32_t> order(entries.size());
   for (std::size_t k = 0; k < entries.size(); ++k) {
     ranks[k] = static_cast<std::uint32_t>(entries[k] >> 32);
@@ -317,19 +328,17 @@ void SortByRanks(PathList& paths, std::vector<std::uint32_t>& ranks, std::ptrdif
   paths.Reorder(order);
 }
 
+}  // namespace
+
+std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys) { return Ranking(keys).Ranks(); }
+
 PathList SortAndKeepDistinct(PathList& paths, std::vector<std::uint32_t> ranks) {
-  SortByRanks(paths, ranks, 0, static_cast<std::ptrdiff_t>(ranks.size()) - 1);
+  SortByRanks(paths, ranks);
   std::vector<std::uint32_t> starts;  // of each run of equal titles
   for (std::uint32_t j = 0; j < ranks.size(); ++j) {
     if (j == 0 || ranks[j] != ranks[j - 1]) starts.push_back(j);
   }
   return paths.Pick(starts);
-}
-
-void SortByTitle(PathList& paths, std::ptrdiff_t lo, std::ptrdiff_t hi) {
-  if (lo >= hi) return;
-  std::vector<std::uint32_t> ranks = RankTitles(paths);
-  SortByRanks(paths, ranks, lo, hi);
 }
 
 }  // namespace fandrel

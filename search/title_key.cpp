@@ -72,16 +72,16 @@ void TitleKeys::Append(TextView key, bool folded) {
     inName = FoldAscii(name[k]) == key[k];
   }
   at_.push_back(inName ? kInName : stored_.Store(key));
-  heads_.push_back(Units{key.data(), static_cast<std::uint32_t>(key.size()), false}.FourFrom(0));
+  heads_.push_back(KeyUnits{key.data(), static_cast<std::uint32_t>(key.size()), false}.FourFrom(0));
 }
 
-TitleKeys::Units TitleKeys::UnitsOf(std::size_t k) const {
+KeyUnits TitleKeys::UnitsOf(std::size_t k) const {
   if (at_[k] != kInName) {
     const TextView key = stored_.Get(at_[k]);
-    return Units{key.data(), static_cast<std::uint32_t>(key.size()), false};
+    return KeyUnits{key.data(), static_cast<std::uint32_t>(key.size()), false};
   }
   const TextView name = paths_.Name(k);
-  return Units{name.data(), static_cast<std::uint32_t>(name.size() - kSuffixLength), true};
+  return KeyUnits{name.data(), static_cast<std::uint32_t>(name.size() - kSuffixLength), true};
 }
 
 }  // namespace fandrel
