@@ -13,14 +13,15 @@ namespace {
 
 bool IsDotEntry(TextView name) { return name == u"." || name == u".."; }
 
-// Folders marked read-only, hidden, system or archive are left out, and so are links to
-// folders (symbolic links, junctions and mount points, which the folder reader reports as
-// reparse points), so that the walk cannot loop; so is an entry whose attributes could not
-// be read. Every other bit is ignored: a compressed, encrypted, cloud or unindexed folder
-// holds the user's shortcuts like any other.
+// Folders marked read-only or archive are left out, and so are links to folders (symbolic
+// links, junctions and mount points, which the folder reader reports as reparse points),
+// so that the walk cannot loop; so is an entry whose attributes could not be read. Hidden
+// and system entries never reach the walk: the folder reader leaves them out. Every other
+// bit is ignored: a compressed, encrypted, cloud or unindexed folder holds the user's
+// shortcuts like any other.
 bool IsSearchedFolder(std::uint32_t attributes) {
-  constexpr std::uint32_t kKeptOut = kAttributeReadOnly | kAttributeHidden | kAttributeSystem |
-                                     kAttributeArchive | kAttributeReparsePoint;
+  constexpr std::uint32_t kKeptOut =
+      kAttributeReadOnly | kAttributeArchive | kAttributeReparsePoint;
   return attributes != kAttributesUnknown && (attributes & kAttributeDirectory) != 0 &&
          (attributes & kKeptOut) == 0;
 }

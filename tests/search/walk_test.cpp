@@ -23,6 +23,7 @@ TEST(Walk, EntersOnlyPlainFolders) {
     const char* what;
     std::uint32_t attributes;
     bool entered;
+    Text folder = u"Sub/";
   } rows[] = {
       {"plain", kAttributeDirectory, true},
       // Bits Wine never reports: not content indexed, compressed, encrypted; ReFS's
@@ -32,15 +33,15 @@ TEST(Walk, EntersOnlyPlainFolders) {
       {"in the cloud", kAttributeDirectory | 0x80000 | 0x100000 | 0x40000 | 0x400000, true},
       {"read-only", kAttributeDirectory | kAttributeReadOnly, false},
       {"archive", kAttributeDirectory | kAttributeArchive, false},
-      {"hidden", kAttributeDirectory | kAttributeHidden, false},
-      {"system", kAttributeDirectory | kAttributeSystem, false},
       {"link or junction", kAttributeDirectory | kAttributeReparsePoint, false},
       {"attributes unreadable (vanished)", kAttributesUnknown, false},
       {"a file", 0x80, false},
+      // A candidate with an empty title, even as a folder: never entered.
+      {"named just .url", kAttributeDirectory, false, u".url/"},
   };
   for (const auto& row : rows) {
     Tree tree(Tree::kMemory);
-    tree.Add(u"Sub/", row.attributes).Add(u"Sub/Inside.url");
+    tree.Add(row.folder, row.attributes).Add(row.folder + u"Inside.url");
     EXPECT_EQ(tree.Search(u"inside").outcome, row.entered ? Outcome::kOne : Outcome::kNone)
         << row.what;
     EXPECT_EQ(tree.opened.size(), row.entered ? 2u : 1u) << row.what;

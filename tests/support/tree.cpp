@@ -185,7 +185,10 @@ void Tree::ReadFolder(const Text& folder, const EntryVisitor& visit) {
   if (where_ == kDisk) return SystemFolderReader().ReadFolder(folder, visit);
   visit(u".", kAttributeDirectory);
   visit(u"..", kAttributeDirectory);
-  for (const auto& [name, attributes] : memory_[folder]) visit(name, attributes);
+  // As every folder reader does, hidden and system entries are left out.
+  for (const auto& [name, attributes] : memory_[folder]) {
+    if (!(attributes & (kAttributeHidden | kAttributeSystem))) visit(name, attributes);
+  }
 }
 
 Found Tree::Search(const Text& fragment) {
