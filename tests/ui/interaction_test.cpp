@@ -59,7 +59,6 @@ TEST(Interaction, EnterAndEscInBothModes) {
       {"Enter in an empty text box", u"\r", three, ""},
       {"no match", u" a \r", u"", "search ' a ', text '', focus text"},
       {"one title", u"x\r", u"F/X.url", "search 'x', open F/X.url, text '', focus text"},
-      {"several titles", u"ne\r", three, "search 'ne', " + list},
       {"Enter in the list", u"ne\r x#\r", three,
        "search 'ne', " + list + ", open F/news.url, " + back},
       {"Enter in the list without a selection", u"ne\r-\r+\r", three, "search 'ne', " + list},
