@@ -6,8 +6,8 @@
 #include "resource.h"
 #include "ui/win32/main_window.h"
 
-// Starts the program: creates, loads and shows the main window, then dispatches its
-// events until it is unloaded, which ends the program.
+// Starts the program: creates and shows the main window, then dispatches its events until
+// it is destroyed, which ends the program.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // Before anything else can load a DLL: none from the program's own folder.
   fandrel::LoadDllsFromSystemFolderOnly();

@@ -33,8 +33,9 @@ bool IsSearchedFolder(std::uint32_t attributes) {
 void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& folders,
                     PathList& matches, TitleKeys& keys) {
   folders.BeginSearch(root);
-  TextStore folderPaths;                                            // of the folders to visit
-  std::vector<std::uint32_t> folderQueue{folderPaths.Store(root)};  // where each is, in order
+  // The folders to visit, in order: their paths stored once each, and where each one is.
+  TextStore folderPaths;
+  std::vector<std::uint32_t> folderQueue{folderPaths.Store(root)};
   Text folder;
   Text subfolder;
   Text title;

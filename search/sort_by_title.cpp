@@ -208,7 +208,7 @@ class Ranking {
 
   // Groups of fewer items are sorted outright.
   static constexpr std::size_t kManyItems = 64;
-  // Past one distinct head in this many items, counting heads costs more than sorting.
+  // Distribute gives up past one distinct head in this many items: they are sorted instead.
   static constexpr std::size_t kItemsPerHead = 16;
   static constexpr std::size_t kFewestSlots = 64;
   // 2^64 divided by the golden ratio: multiplied by it, a number's top bits spread any set

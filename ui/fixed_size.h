@@ -21,7 +21,7 @@ struct SavedSize {
   friend bool operator==(const SavedSize&, const SavedSize&) = default;
 };
 
-// Taken when the window loads: its outer size in pixels at `dpi`, in twips.
+// Taken when the window is made: its outer size in pixels at `dpi`, in twips.
 SavedSize SaveOuterSize(PixelSize outer, int dpi);
 
 // The resize rule. In the normal state any other size is undone: the answer is the

@@ -28,7 +28,7 @@ class MainView {
   virtual void SetResultVisible(bool visible) = 0;
   virtual void FocusResult() = 0;
 
-  // The window: hand a path to the shell's "open" action, and unload the window.
+  // The window: hand a path to the shell's "open" action, and close the window.
   virtual void OpenPath(const Text& path) = 0;
   virtual void Close() = 0;
 };

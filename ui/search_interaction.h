@@ -30,7 +30,7 @@ class SearchInteraction {
   void OnInputKeyPress(char16_t code);
   void OnResultKeyPress(char16_t code);
 
-  // The hidden cancel button, which Esc clicks: back to input mode from the list, or
+  // The cancel button's command, which Esc sends too: back to input mode from the list, or
   // close the window from the text box.
   void OnCancelClick();
 

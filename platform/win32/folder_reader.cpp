@@ -22,8 +22,8 @@ class Win32FolderReader final : public FolderReader {
 
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override {
     // Every folder is read through its exact long form: past MAX_PATH no other form
-    // reaches it, and a folder whose name ends in a dot or a space would otherwise be
-    // read as the folder named without them.
+    // reaches it, and a folder whose name ends in a dot or a space could otherwise be read
+    // as the folder named without them.
     const std::wstring exact = LastSearchPaths().ExactForm(folder);
     if (exact.empty()) return;
     const std::wstring pattern = exact + L'*';

@@ -13,16 +13,16 @@ inline constexpr std::wstring_view kLongPrefix = L"\\\\?\\";
 inline constexpr std::wstring_view kLongUncPrefix = L"\\\\?\\UNC\\";
 
 // The long form of `path` once the system has made it full and normalised it ('/' read as
-// '\', "." and ".." resolved, doubled separators and trailing dots and spaces of names
-// dropped), for the long form is only ever to be made from a normalised path. Empty when
-// the system cannot make the path full.
+// '\', "." and ".." resolved, doubled separators dropped, a name's trailing dot dropped,
+// and the last name's trailing dots and spaces), for the long form is only ever to be made
+// from a normalised path. Empty when the system cannot make the path full.
 std::wstring LongPathForm(std::wstring_view path);
 // The usual form of a path in the long form: "\\?\D:\x" is "D:\x", "\\?\UNC\s\x" is "\\s\x".
 std::wstring UsualForm(std::wstring path);
 
 // The exact long form of the paths one search reports: the long form of its root, made
 // once when the search begins, followed by the names exactly as the folders listed them
-// (a name may end in a dot or a space, which normalising would drop). Empty for every path
+// (a name may end in a dot or a space, which normalising can drop). Empty for every path
 // when the root's long form cannot be made: such a root is searched as nothing.
 class SearchPaths {
  public:

@@ -124,8 +124,8 @@ void MainWindow::PlaceResultList(const PixelRect& place) {
   // wants by giving its selection the height the field's border leaves.
   const int fieldHeight = place.height;
   Place(results_, place);
-  // The field's height is checked after the change rather than trusted, since not every
-  // version of the control reports the selection's height exactly as it was set.
+  // The field's height is checked after the change, and the selection's height adjusted
+  // once more where the control made the field other than asked.
   const auto fieldNow = [this] {
     RECT field{};
     GetWindowRect(results_, &field);

@@ -23,12 +23,12 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow();
 
-  // Creates and loads the window with its controls and `icon`, where the system puts new
-  // windows. False if the system refused to create it.
+  // Creates the window with its controls and `icon`, where the system puts new windows,
+  // and saves the size it keeps. False if the system refused to create it.
   bool Create(HINSTANCE instance, HICON icon);
   void Show(int showCommand);
 
-  // The window while it exists; null once it has been unloaded.
+  // The window while it exists; null once it has been destroyed.
   HWND Handle() const { return window_; }
 
  private:
