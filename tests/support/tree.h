@@ -26,11 +26,12 @@ std::vector<Text> Split(TextView text);
 
 // A Favorites tree made for one test, in memory or on this system's disk. Relative paths
 // use '/'; one that ends in '/' is a folder, any other a shortcut, and the folders on the
-// way are made plain. In memory an entry carries whatever attribute word it is given, and
-// a folder lists its entries in the order they were added. On disk the tree is a fresh
-// temporary folder, removed afterwards, and the hidden, system and read-only bits of the
-// word become the system's own marks. Either way the tree is the search's folder reader
-// too, so a test sees which folders the walk opened.
+// way are made plain. In memory an entry carries whatever attribute word it is given, a
+// folder lists its entries in the order they were added, and, as every folder reader does,
+// leaves out those marked hidden or system. On disk the tree is a fresh temporary folder,
+// removed afterwards, and the hidden, system and read-only bits of the word become the
+// system's own marks. Either way the tree is the search's folder reader too, so a test sees
+// which folders the walk opened.
 class Tree final : public FolderReader {
  public:
   enum Where { kMemory, kDisk };
