@@ -351,7 +351,10 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
     if (shortNames || file == u"旅行/天気予報.URL") {
       opens(file);
     } else {
-      EXPECT_TRUE(WaitUntil([&] { return CloseShellMessages(), InModeNow(0); }));
+      EXPECT_TRUE(WaitUntil([&] {
+        CloseShellMessages();
+        return InModeNow(0);
+      }));
     }
   }
   std::printf("[   INFO   ] %s\n", shortNames ? "short names: dotted and deep opened through them"
