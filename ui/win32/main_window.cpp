@@ -125,7 +125,7 @@ void MainWindow::PlaceResultList(const PixelRect& place) {
   const int fieldHeight = place.height;
   Place(results_, place);
   // The field's height is checked after the change, and the selection's height adjusted
-  // once more where the control made the field other than asked.
+  // (twice at most) where the control made the field other than asked.
   const auto fieldNow = [this] {
     RECT field{};
     GetWindowRect(results_, &field);
