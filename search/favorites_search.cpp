@@ -32,10 +32,11 @@ bool IsSearchedFolder(std::uint32_t attributes) {
 // folder's path is stored with the matches once, at its first match.
 void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& folders,
                     PathList& matches, TitleKeys& keys) {
-  folders.BeginSearch(root);
+  const Text start = folders.BeginSearch(root);
+  if (start.empty()) return;
   // The folders to visit, in order: their paths stored once each, and where each one is.
   TextStore folderPaths;
-  std::vector<std::uint32_t> folderQueue{folderPaths.Store(root)};
+  std::vector<std::uint32_t> folderQueue{folderPaths.Store(start)};
   Text folder;
   Text subfolder;
   Text title;

@@ -38,7 +38,7 @@ std::uint32_t AttributesAt(int folder, const dirent& entry) {
 
 class PosixFolderReader final : public FolderReader {
  public:
-  void BeginSearch(const Text& root) override { root_ = root; }
+  Text BeginSearch(const Text& root) override { return root_ = root; }
 
   // The folder is listed with the same system calls as the standard directory stream
   // makes (open, fstat, getdents64, close), with the status it gets used for the

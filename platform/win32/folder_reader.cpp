@@ -4,6 +4,7 @@
 
 #include "platform/folder_reader.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/wide.h"
 
 namespace fandrel {
 
@@ -18,18 +19,14 @@ namespace {
 
 class Win32FolderReader final : public FolderReader {
  public:
-  void BeginSearch(const Text& root) override { LastSearchPaths().BeginSearch(root); }
+  // Folders are read through the "\\?\" form of their exact names: any other form would
+  // read a folder whose name ends in a dot or a space as the folder named without them.
+  Text BeginSearch(const Text& root) override { return FromWide(LongPathForm(ToWide(root))); }
 
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override {
-    // Every folder is read through its exact long form: past MAX_PATH no other form
-    // reaches it, and a folder whose name ends in a dot or a space could otherwise be read
-    // as the folder named without them.
-    const std::wstring exact = LastSearchPaths().ExactForm(folder);
-    if (exact.empty()) return;
-    const std::wstring pattern = exact + L'*';
+    const std::wstring pattern = ToWide(folder) + L'*';
     WIN32_FIND_DATAW data;
-    // The attribute word comes with each name, and with a reparse point its tag, so no
-    // second query per entry is needed.
+    // The attribute word comes with each name, and with a reparse point its tag.
     HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) return;

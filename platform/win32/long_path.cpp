@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "platform/win32/wide.h"
-
 namespace fandrel {
 
 std::wstring LongPathForm(std::wstring_view path) {
@@ -26,24 +24,6 @@ std::wstring UsualForm(std::wstring path) {
   if (path.starts_with(kLongUncPrefix)) return path.replace(0, kLongUncPrefix.size(), L"\\\\");
   if (path.starts_with(kLongPrefix)) return path.erase(0, kLongPrefix.size());
   return path;
-}
-
-void SearchPaths::BeginSearch(const Text& root) {
-  root_ = root;
-  longRoot_ = LongPathForm(ToWide(root));
-}
-
-std::wstring SearchPaths::ExactForm(const Text& path) const {
-  if (!root_.empty() && path.starts_with(root_)) {
-    if (longRoot_.empty()) return {};
-    return longRoot_ + ToWide(TextView(path).substr(root_.size()));
-  }
-  return LongPathForm(ToWide(path));
-}
-
-SearchPaths& LastSearchPaths() {
-  static SearchPaths paths;
-  return paths;
 }
 
 }  // namespace fandrel

@@ -52,16 +52,11 @@ std::optional<std::wstring> PathForTheShell(const std::wstring& exact,
                                             const std::wstring& shortForm) {
   const std::wstring path = UsualForm(exact);
   if (ReadAsItself(path)) return path;
-  const std::wstring shortPath = UsualForm(shortForm);
-  if (ReadAsItself(shortPath)) return shortPath;
   const std::optional<FileId> reached = IdOf(LongPathForm(path));
   if (reached && reached != IdOf(exact)) return std::nullopt;
+  const std::wstring shortPath = UsualForm(shortForm);
+  if (ReadAsItself(shortPath)) return shortPath;
   return path;
-}
-
-bool SameFile(const std::wstring& a, const std::wstring& b) {
-  const std::optional<FileId> id = IdOf(a);
-  return id && id == IdOf(b);
 }
 
 }  // namespace fandrel

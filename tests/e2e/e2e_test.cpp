@@ -1,16 +1,22 @@
 // The real fandrel.exe driven from outside as a user drives it: real key presses through
-// the dialog manager, reads of its window through Win32, and the shell's "open" of an
-// Internet shortcut landing in fandrel_opened.exe, which logs the path it was given. Only
-// what the real window can show is checked here; the rules behind it are tested natively.
+// the dialog manager, reads of its window through Win32, and the shell's "open" of a
+// shortcut taking the way a user's open takes, through the system's own handler for
+// Internet shortcuts, to the URL inside it. Each test shortcut holds a URL of the session's
+// own scheme, whose handler, fandrel_opened.exe, logs it. Only what the real window can
+// show is checked here; the rules behind it are tested natively.
 #include <windows.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/win32/long_path.h"
 #include "platform/win32/shell_path.h"
@@ -44,42 +50,57 @@ const std::wstring kLog = Beside(L"opened.log");
 // developer's own desktop as it was.
 std::vector<std::function<void()>> undo;
 
-void SetValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  std::wstring old(1024, L'\0');
-  DWORD bytes = static_cast<DWORD>(old.size() * sizeof(wchar_t));
-  const bool had =
-      !RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, old.data(), &bytes);
+// A value set for the session, and put back afterwards as it was, type and all.
+void SetValue(HKEY root, const std::wstring& key, const wchar_t* name, DWORD type,
+              const std::wstring& value) {
+  DWORD oldType = 0, bytes = 0;
+  const bool had = !RegGetValueW(root, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &oldType,
+                                 nullptr, &bytes);
+  std::vector<BYTE> old(bytes);
+  RegGetValueW(root, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, old.data(), &bytes);
   undo.push_back([=] {
-    had ? RegSetKeyValueW(root, key.c_str(), name, REG_SZ, old.data(), bytes)
+    had ? RegSetKeyValueW(root, key.c_str(), name, oldType, old.data(), bytes)
         : RegDeleteKeyValueW(root, key.c_str(), name);
   });
-  RegSetKeyValueW(root, key.c_str(), name, REG_SZ, value.c_str(),
+  RegSetKeyValueW(root, key.c_str(), name, type, value.c_str(),
                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-// While the driver runs, the user's Favorites are a tree of its own, and the shell opens
-// Internet shortcuts with fandrel_opened.exe. Wine reads associations from HKCR only;
-// Windows lets the user's own classes override the machine's.
+constexpr char kScheme[] = "fandrel-test";
+
+// While the driver runs, the user's Favorites are a tree of its own (in both keys the shell
+// keeps, as it may write one from the other), and the URLs of its scheme open with
+// fandrel_opened.exe. The handler of Internet shortcuts stays as the system registered it.
+// A user's scheme belongs in HKCU\Software\Classes ("Registering an Application to a URI
+// Scheme"); Wine reads schemes from HKCR only.
 struct Desktop : ::testing::Environment {
   void SetUp() override {
-    const bool wine = RunningUnderWine();
-    const HKEY classes = wine ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
-    const std::wstring shortcut =
-        wine ? L"InternetShortcut" : L"Software\\Classes\\InternetShortcut";
-    HKEY own = nullptr;
-    if (RegOpenKeyExW(classes, shortcut.c_str(), 0, KEY_READ, &own)) {
-      undo.push_back([=] { RegDeleteTreeW(classes, shortcut.c_str()); });  // the driver made it
-    }
-    RegCloseKey(own);
-    SetValue(classes, shortcut + L"\\shell\\open\\command", nullptr,
+    const HKEY classes = RunningUnderWine() ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
+    const std::wstring scheme = (RunningUnderWine() ? L"" : L"Software\\Classes\\") +
+                                std::wstring(kScheme, kScheme + sizeof kScheme - 1);
+    RegDeleteTreeW(classes, scheme.c_str());
+    undo.push_back([=] { RegDeleteTreeW(classes, scheme.c_str()); });
+    SetValue(classes, scheme, nullptr, REG_SZ, L"URL:Fandrel tests");
+    SetValue(classes, scheme, L"URL Protocol", REG_SZ, L"");
+    SetValue(classes, scheme + L"\\shell\\open\\command", nullptr, REG_SZ,
              L"\"" + Beside(L"fandrel_opened.exe") + L"\" \"%1\"");
-    if (wine) RegDeleteTreeW(classes, (shortcut + L"\\shell\\open\\ddeexec").c_str());
-    SetValue(HKEY_CURRENT_USER,
-             L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", L"Favorites",
-             ToWide(TextView(tree.Root()).substr(0, tree.Root().size() - 1)));
+    const std::wstring root = ToWide(TextView(tree.Root()).substr(0, tree.Root().size() - 1));
+    for (const auto& [key, type] : {std::pair{L"Shell Folders", REG_SZ},
+                                    {L"User Shell Folders", REG_EXPAND_SZ}}) {
+      SetValue(HKEY_CURRENT_USER,
+               std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\") + key,
+               L"Favorites", type, root);
+    }
   }
   void TearDown() override {
     for (auto step = undo.rbegin(); step != undo.rend(); ++step) (*step)();
+  }
+  // A shortcut to the URL of the session's scheme that names it.
+  void Shortcut(const Text& relative, const char* name) {
+    tree.Add(relative);
+    std::ofstream(std::filesystem::path(std::wstring(kLongPrefix) + ToWide(tree.Path(relative))),
+                  std::ios::binary)
+        << "[InternetShortcut]\r\nURL=" << kScheme << ':' << name << "\r\n";
   }
   Tree tree{Tree::kDisk};
 }* desktop = nullptr;
@@ -116,11 +137,6 @@ void Key(WORD key, DWORD flags = 0, wchar_t character = 0) {
   input.ki = KEYBDINPUT{key, static_cast<WORD>(character ? character : MapVirtualKeyW(key, 0)),
                         flags | (character ? KEYEVENTF_UNICODE : 0), 0, 0};
   SendInput(1, &input, sizeof input);
-}
-
-// Whether two paths of the tree's name the same file, whatever their forms.
-bool Same(const Text& a, const Text& b) {
-  return SameFile(std::wstring(kLongPrefix) + ToWide(a), std::wstring(kLongPrefix) + ToWide(b));
 }
 
 // One run of the program.
@@ -196,22 +212,18 @@ class E2e : public ::testing::Test {
       if (owner == process_.dwProcessId) PostMessageW(box, WM_CLOSE, 0, 0);
     }
   }
-  // The paths the shell was asked to open, once there are `count` of them.
-  std::vector<Text> Opened(std::size_t count) const {
-    std::vector<Text> paths;
-    const bool arrived = WaitUntil([&] {
-      std::ifstream file(std::filesystem::path(kLog), std::ios::binary);
-      const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-      Text log(bytes.size() / 2, u'\0');
-      std::memcpy(log.data(), bytes.data(), log.size() * 2);
-      paths = Split(log);
-      paths.pop_back();  // after the last line's end
-      return paths.size() >= count;
-    });
-    // A failure in a lambda, since this function returns a value; it ends the test all
-    // the same (see FatalFailuresEndTheTest).
-    if (!arrived) [&] { FAIL() << "the shell opened " << paths.size() << " of " << count; }();
-    return paths;
+  // The URLs the shell has opened, once there are `count` of them or `ms` have passed.
+  static std::vector<std::string> Urls(std::size_t count, ULONGLONG ms = 15000) {
+    std::vector<std::string> urls;
+    WaitUntil(
+        [&] {
+          urls.clear();
+          std::ifstream log{std::filesystem::path(kLog)};
+          for (std::string url; std::getline(log, url);) urls.push_back(url);
+          return urls.size() >= count;
+        },
+        ms);
+    return urls;
   }
   DWORD ExitCode(DWORD waitMs = 15000) const {  // STILL_ACTIVE while it runs on
     DWORD code = STILL_ACTIVE;
@@ -272,93 +284,117 @@ TEST_F(E2e, NamesItsControlsForScreenReaders) {
   }
 }
 
-#ifdef _MSC_VER
-constexpr bool kMsvc = true;
-#else
-constexpr bool kMsvc = false;
-#endif
-
 // What the program asks of Windows as it is loaded, read from its headers: a random base
-// anywhere in the address space, and no code run from data; with MSVC also Control Flow
-// Guard, CET shadow stacks, and the imports resolved before wWinMain taken from the system
-// folder only (the MinGW linker can ask for none of these).
-TEST(Resources, HeadersAskForEveryHardening) {
+// anywhere in the address space, no code run from data, and the import of the call that
+// keeps later DLL loads to the system folder. The MSVC build also asks for Control Flow
+// Guard, CET shadow stacks, and its imports taken from the system folder alone, which the
+// MinGW linker cannot ask for (nor do its headers name them).
+TEST(Headers, AskForHardeningAndDllsFromTheSystemFolderOnly) {
   const HMODULE image =
       LoadLibraryExW(Beside(L"fandrel.exe").c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_TRUE(image);
   // Mapped as it is loaded, but for the low bits of the handle that say how.
   const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(image) & ~3ull);
+  const auto at = [base](DWORD address) { return base + address; };
   const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS64*>(
-      base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  const int flags = nt.OptionalHeader.DllCharacteristics;
-  constexpr int kEveryBuild = IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE |
-                              IMAGE_DLLCHARACTERISTICS_NX_COMPAT |
-                              IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA;
-  EXPECT_EQ(flags & kEveryBuild, kEveryBuild);
-  // The dependent load flags and the guard flags of the 64-bit load configuration, and the
-  // extended characteristics (a debug entry of type 20), where the PE format puts them.
+      at(reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew));
   const IMAGE_DATA_DIRECTORY* directories = nt.OptionalHeader.DataDirectory;
-  const BYTE* config = base + directories[IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG].VirtualAddress;
+  const WORD flags = nt.OptionalHeader.DllCharacteristics;
+  constexpr WORD kEveryBuild = IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE |
+                               IMAGE_DLLCHARACTERISTICS_NX_COMPAT |
+                               IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA;
+  EXPECT_EQ(flags & kEveryBuild, kEveryBuild);
+
+  std::vector<std::string> imported;
+  for (auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
+           at(directories[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress));
+       dll->Name; ++dll) {
+    auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA64*>(
+        at(dll->OriginalFirstThunk ? dll->OriginalFirstThunk : dll->FirstThunk));
+    for (; thunk->u1.AddressOfData; ++thunk) {
+      if (IMAGE_SNAP_BY_ORDINAL64(thunk->u1.Ordinal)) continue;
+      const auto address = static_cast<DWORD>(thunk->u1.AddressOfData);
+      imported.push_back(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(at(address))->Name);
+    }
+  }
+  EXPECT_NE(std::find(imported.begin(), imported.end(), "SetDefaultDllDirectories"),
+            imported.end());
+
+#ifdef _MSC_VER
+  const auto& config = *reinterpret_cast<const IMAGE_LOAD_CONFIG_DIRECTORY64*>(
+      at(directories[IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG].VirtualAddress));
+  EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_GUARD_CF);
+  EXPECT_TRUE(config.GuardFlags & IMAGE_GUARD_CF_INSTRUMENTED);
+  EXPECT_EQ(config.DependentLoadFlags, LOAD_LIBRARY_SEARCH_SYSTEM32);
   const auto* debug = reinterpret_cast<const IMAGE_DEBUG_DIRECTORY*>(
-      base + directories[IMAGE_DIRECTORY_ENTRY_DEBUG].VirtualAddress);
+      at(directories[IMAGE_DIRECTORY_ENTRY_DEBUG].VirtualAddress));
   DWORD extended = 0;
   for (std::size_t k = 0; k < directories[IMAGE_DIRECTORY_ENTRY_DEBUG].Size / sizeof *debug; ++k) {
-    if (debug[k].Type == 20) std::memcpy(&extended, base + debug[k].AddressOfRawData, 4);
+    if (debug[k].Type == IMAGE_DEBUG_TYPE_EX_DLLCHARACTERISTICS) {
+      std::memcpy(&extended, at(debug[k].AddressOfRawData), sizeof extended);
+    }
   }
-  if constexpr (kMsvc) {
-    EXPECT_EQ(flags & IMAGE_DLLCHARACTERISTICS_GUARD_CF, IMAGE_DLLCHARACTERISTICS_GUARD_CF);
-    EXPECT_EQ(*reinterpret_cast<const DWORD*>(config + 0x90) & 0x100, 0x100u) << "guard";
-    EXPECT_EQ(extended & 0x1, 0x1u) << "compatible with CET shadow stacks";
-    EXPECT_EQ(*reinterpret_cast<const WORD*>(config + 0x4E), WORD{LOAD_LIBRARY_SEARCH_SYSTEM32});
-  }
+  EXPECT_TRUE(extended & IMAGE_DLLCHARACTERISTICS_EX_CET_COMPAT);
+#endif
   FreeLibrary(image);
 }
 
 // A user's session: one title opens at once, in any script and at any depth; several are
 // chosen from the list; Esc goes back to the text box, and from there ends the program.
 TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
-  Tree& tree = desktop->tree;
   // A path of 260 characters, the first the shell cannot take as it is.
-  const Text deep = Text(120, u'F') + u"/" + Text(130 - tree.Root().size(), u'G') + u"/Deep.url";
-  for (const Text& name : Split(u"旅行/天気予報.URL|Zeta News.url|_news digest.url|"
-                                u"Sub/Émigré news.url|Sub/Daily NEWS.URL|Trail./Dotted.url|" +
-                                deep)) {
-    tree.Add(name);
+  const Text deep =
+      Text(120, u'F') + u"/" + Text(130 - desktop->tree.Root().size(), u'G') + u"/Deep.url";
+  // The system's handler takes the shortcut's path in the ANSI code page (Wine's OpenURL, seen
+  // here): a title in another script is found and listed, but whether it opens is the
+  // handler's affair.
+  for (const auto& [file, url] : {std::pair{Text(u"Viajes/Pronóstico del tiempo.URL"), "weather"},
+                                  {u"Zeta News.url", "zeta"},
+                                  {u"_news digest.url", "digest"},
+                                  {u"旅行/天気 news.url", "tenki"},
+                                  {u"Sub/Daily NEWS.URL", "daily"},
+                                  {u"Lone./Dotted.url", "dotted"},
+                                  {deep, "deep"},
+                                  // The shell would read the first as the second, its twin.
+                                  // The walk finds the twin first, so the sort keeps the other.
+                                  {u"Trail./Twin.url", "dotted-twin"},
+                                  {u"Trail/Twin.url", "twin"}}) {
+    desktop->Shortcut(file, url);
   }
-  ASSERT_EQ(tree.Path(deep).size(), 260u);
-  // What the shell would read "Trail.\Dotted.url" as. The walk finds it first; the sort
-  // puts the dotted one first among their equal titles, and that one is kept.
-  const Text twin = u"Trail/Dotted.url";
-  tree.Add(twin).Add(u"A folder with a long name/");
-  std::vector<Text> opened;
-  const auto opens = [&](const Text& file) {  // the shell was asked to open `file`, and only it
-    opened.push_back(tree.Path(file));
-    const std::vector<Text> paths = Opened(opened.size());
-    EXPECT_EQ(paths.size(), opened.size());
-    EXPECT_TRUE(Same(paths.back(), opened.back()));
+  ASSERT_EQ(desktop->tree.Path(deep).size(), 260u);
+  desktop->tree.Add(u"A folder with a long name/");
+  const std::wstring longName =
+      std::wstring(kLongPrefix) + ToWide(desktop->tree.Path(u"A folder with a long name/"));
+  const bool shortNames = ShortForm(longName) != longName;
+
+  std::vector<std::string> opened;  // the URLs expected so far, in order
+  const auto opens = [&](const char* url) {
+    opened.push_back(std::string(kScheme) + ':' + url);
+    EXPECT_EQ(Urls(opened.size()), opened);
     EXPECT_TRUE(InMode(0));
   };
-  // The shell would read the last two as another path and as none: it is given their short
-  // forms, where the volume makes them. Where it does not, they open nothing (the shell may
-  // say that it cannot open the deep one), and the twin is never opened.
-  const std::wstring longName =
-      std::wstring(kLongPrefix) + ToWide(tree.Path(u"A folder with a long name/"));
-  const bool shortNames = ShortForm(longName) != longName;
-  for (const auto& [fragment, file] : {std::pair{L"天気", Text(u"旅行/天気予報.URL")},
-                                       {L"dotted", Text(u"Trail./Dotted.url")},
-                                       {L"deep", deep}}) {
+  Press(VK_RETURN, L"pronós");
+  opens("weather");
+  // What would reach a twin opens nothing.
+  Press(VK_RETURN, L"twin");
+  EXPECT_TRUE(InMode(0));
+  // The dotted and the deep shortcut reach the shell through their short forms. Wine makes
+  // short names everywhere and hands them to the handler as they are: they open. Whether
+  // Windows lengthens a short form again before the handler reads it (%l) only a run there
+  // shows: they open, or nothing does. Without short names they open nothing (the shell
+  // may say that it cannot open the deep one).
+  for (const auto& [fragment, url] : {std::pair{L"dotted", "dotted"}, {L"deep", "deep"}}) {
     Press(VK_RETURN, fragment);
-    if (shortNames || file == u"旅行/天気予報.URL") {
-      opens(file);
-    } else {
-      EXPECT_TRUE(WaitUntil([&] {
-        CloseShellMessages();
-        return InModeNow(0);
-      }));
+    if (RunningUnderWine()) {
+      opens(url);
+      continue;
     }
+    const bool arrived = Urls(opened.size() + 1, shortNames ? 10000 : 3000).size() > opened.size();
+    CloseShellMessages();
+    if (arrived) opens(url);
+    EXPECT_TRUE(shortNames || !arrived) << url << " opened without short names";
+    std::printf("[   INFO   ] %s %s\n", url, arrived ? "opened" : "opened nothing");
   }
-  std::printf("[   INFO   ] %s\n", shortNames ? "short names: dotted and deep opened through them"
-                                              : "no short names: dotted and deep opened nothing");
 
   // The Enter that starts the search is held down: its repeats must not open anything.
   const HWND list = Control(kResultId);
@@ -368,13 +404,13 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
   for (int repeat = 0; repeat < 3; ++repeat) Key(VK_RETURN);
   Key(VK_RETURN, KEYEVENTF_KEYUP);
   EXPECT_EQ(Entries(list), (std::vector<std::wstring>{L"_news digest", L"daily news", L"zeta news",
-                                                      L"émigré news"}));
+                                                      L"天気 news"}));
   Press(VK_DOWN);
   Press(VK_DOWN);
   ASSERT_TRUE(WaitUntil([&] { return Ask(list, CB_GETCURSEL) == 2; }))
       << "no list to choose from: did the held Enter open a title?";
   Press(VK_RETURN);
-  opens(u"Zeta News.url");
+  opens("zeta");
 
   Press(VK_RETURN, L"news");
   ASSERT_TRUE(InMode(4));
@@ -382,9 +418,8 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
   EXPECT_TRUE(InMode(0));
   Press(VK_ESCAPE);
   EXPECT_EQ(ExitCode(), 0u);
-  const std::vector<Text> paths = Opened(opened.size());
-  EXPECT_EQ(paths.size(), opened.size()) << "Esc opened something";
-  for (const Text& path : paths) EXPECT_FALSE(Same(path, tree.Path(twin))) << "the twin opened";
+  // Neither twin opened meanwhile, nor anything on Esc.
+  EXPECT_EQ(Urls(opened.size() + 1, 2000), opened);
 }
 
 // An ASSERT in a helper ends the whole test, not only the helper: once one step of a

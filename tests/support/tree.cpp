@@ -176,8 +176,8 @@ bool Tree::Link(TextView relative, TextView target) {
 #endif
 }
 
-void Tree::BeginSearch(const Text& root) {
-  if (where_ == kDisk) SystemFolderReader().BeginSearch(root);
+Text Tree::BeginSearch(const Text& root) {
+  return where_ == kDisk ? SystemFolderReader().BeginSearch(root) : root;
 }
 
 void Tree::ReadFolder(const Text& folder, const EntryVisitor& visit) {

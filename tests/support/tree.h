@@ -48,7 +48,7 @@ class Tree final : public FolderReader {
   Found Search(const Text& fragment);
   bool located = true;  // false: no usable Favorites location
 
-  void BeginSearch(const Text& root) override;
+  Text BeginSearch(const Text& root) override;
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
   std::vector<Text> opened;  // the folders the walk opened, in order
 

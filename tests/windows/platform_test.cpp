@@ -75,46 +75,41 @@ TEST_F(Location, IsTheValueWithOneBackslashAppendedOrTheShellsOwnFolder) {
   }
 }
 
-// The walk reaches every folder through the "\\?\" form, which takes a path exactly as
-// written: it must come from the root as the system normalises it, then exact names.
-TEST(LongPath, IsMadeFromTheNormalisedRootWithTheNamesKeptExactly) {
+// The walk reads every folder through the "\\?\" form, which takes a path exactly as
+// written: the root must be normalised first.
+TEST(FolderReader, ReadsFromTheLongFormOfTheNormalisedRoot) {
   const struct {
-    Text root, path;
-    std::wstring exact;
+    Text root, read;
   } rows[] = {
-      {u"D:\\\\", u"D:\\\\Trail.\\x.url", L"\\\\?\\D:\\Trail.\\x.url"},
-      {u"C:/Fav/../Favoritos\\", u"C:/Fav/../Favoritos\\Space \\",
-       L"\\\\?\\C:\\Favoritos\\Space \\"},
-      {u"\\\\server\\share\\Fav\\", u"\\\\server\\share\\Fav\\Sub\\",
-       L"\\\\?\\UNC\\server\\share\\Fav\\Sub\\"},
+      {u"D:\\\\", u"\\\\?\\D:\\"},
+      {u"C:/Fav/../Favoritos\\", u"\\\\?\\C:\\Favoritos\\"},
+      {u"\\\\server\\share\\Fav\\", u"\\\\?\\UNC\\server\\share\\Fav\\"},
+      // One the system cannot make full is searched as nothing, not as the current folder.
+      {Text(u"\0\\", 2), u""},
   };
-  for (const auto& row : rows) {
-    LastSearchPaths().BeginSearch(row.root);
-    EXPECT_EQ(LastSearchPaths().ExactForm(row.path), row.exact);
-  }
-  // A root the system cannot make full (here one it reads as empty) is searched as nothing,
-  // not as the folder the program happens to run in.
-  const Text root(u"\0\\", 2);
-  int listed = 0;
-  SystemFolderReader().BeginSearch(root);
-  SystemFolderReader().ReadFolder(root, [&](TextView, std::uint32_t) { ++listed; });
-  EXPECT_EQ(listed, 0);
+  for (const auto& row : rows) EXPECT_EQ(SystemFolderReader().BeginSearch(row.root), row.read);
 }
 
-// The shell reads "Twin.\x" as "Twin\x" and opens no path of 260 characters or more. On a
-// volume without short names, which gives the path itself as its short form, the found
-// path goes to the shell as it is (for the shell to fail on), but never where the shell
-// would read it as another file. The end-to-end tests show the short forms at work.
-TEST(ShellPath, WithoutShortNamesIsThePathOrNothing) {
+// The shell reads "Twin.\x" as "Twin\x", opens no path of 260 characters or more, and a
+// handler may lengthen a short form again: with or without short names, a path whose
+// normalised form is another file goes nowhere, and the others go as themselves or in the
+// short form (the path itself on a volume without short names).
+TEST(ShellPath, IsThePathItsShortFormOrNothingWhereItWouldReachATwin) {
   Tree tree(Tree::kDisk);
   const Text deep = Text(120, u'F') + u"/" + Text(130 - tree.Root().size(), u'G') + u"/Deep.url";
   tree.Add(u"Twin./x.url").Add(u"Twin/x.url").Add(u"Lone./x.url").Add(u"Plain.url").Add(deep);
-  LastSearchPaths().BeginSearch(tree.Root());
-  for (const Text& file : {Text(u"Plain.url"), Text(u"Twin./x.url"), Text(u"Lone./x.url"), deep}) {
-    const std::wstring path = LastSearchPaths().ExactForm(tree.Path(file));
-    const bool twin = file == u"Twin./x.url";
-    EXPECT_EQ(PathForTheShell(path, path), twin ? std::nullopt : std::optional(UsualForm(path)))
-        << ::testing::PrintToString(file);
+  const Text root = SystemFolderReader().BeginSearch(tree.Root());
+  for (bool shortNames : {true, false}) {
+    for (const Text& file : {Text(u"Plain.url"), Text(u"Twin./x.url"), Text(u"Lone./x.url"), deep}) {
+      const std::wstring exact = ToWide(root + tree.Path(file).substr(tree.Root().size()));
+      const std::wstring shortForm = shortNames ? ShortForm(exact) : exact;
+      const std::optional<std::wstring> expected =
+          file == u"Twin./x.url" ? std::nullopt
+          : file == u"Plain.url" ? std::optional(UsualForm(exact))
+                                 : std::optional(UsualForm(shortForm));
+      EXPECT_EQ(PathForTheShell(exact, shortForm), expected)
+          << ::testing::PrintToString(file) << (shortNames ? " with" : " without") << " short names";
+    }
   }
 }
 
