@@ -54,8 +54,8 @@ std::vector<std::function<void()>> undo;
 void SetValue(HKEY root, const std::wstring& key, const wchar_t* name, DWORD type,
               const std::wstring& value) {
   DWORD oldType = 0, bytes = 0;
-  const bool had = !RegGetValueW(root, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &oldType,
-                                 nullptr, &bytes);
+  const bool had =
+      !RegGetValueW(root, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &oldType, nullptr, &bytes);
   std::vector<BYTE> old(bytes);
   RegGetValueW(root, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, old.data(), &bytes);
   undo.push_back([=] {
@@ -85,8 +85,8 @@ struct Desktop : ::testing::Environment {
     SetValue(classes, scheme + L"\\shell\\open\\command", nullptr, REG_SZ,
              L"\"" + Beside(L"fandrel_opened.exe") + L"\" \"%1\"");
     const std::wstring root = ToWide(TextView(tree.Root()).substr(0, tree.Root().size() - 1));
-    for (const auto& [key, type] : {std::pair{L"Shell Folders", REG_SZ},
-                                    {L"User Shell Folders", REG_EXPAND_SZ}}) {
+    for (const auto& [key, type] :
+         {std::pair{L"Shell Folders", REG_SZ}, {L"User Shell Folders", REG_EXPAND_SZ}}) {
       SetValue(HKEY_CURRENT_USER,
                std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\") + key,
                L"Favorites", type, root);
