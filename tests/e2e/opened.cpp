@@ -11,7 +11,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (__argc != 2) return 2;
   std::string url(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, __wargv[1], -1, nullptr,
-                                                                0, nullptr, nullptr)),
+                                                               0, nullptr, nullptr)),
                   '\0');
   WideCharToMultiByte(CP_UTF8, 0, __wargv[1], -1, url.data(), static_cast<int>(url.size()), nullptr,
                       nullptr);

@@ -97,18 +97,17 @@ TEST(FolderReader, ReadsFromTheLongFormOfTheNormalisedRoot) {
 TEST(ShellPath, IsThePathItsShortFormOrNothingWhereItWouldReachATwin) {
   Tree tree(Tree::kDisk);
   const Text deep = Text(120, u'F') + u"/" + Text(130 - tree.Root().size(), u'G') + u"/Deep.url";
-  tree.Add(u"Twin./x.url").Add(u"Twin/x.url").Add(u"Lone./x.url").Add(u"Plain.url").Add(deep);
+  const Text twin = u"Twin./x.url", plain = u"Plain.url";
+  tree.Add(twin).Add(u"Twin/x.url").Add(u"Lone./x.url").Add(plain).Add(deep);
   const Text root = SystemFolderReader().BeginSearch(tree.Root());
   for (bool shortNames : {true, false}) {
-    for (const Text& file : {Text(u"Plain.url"), Text(u"Twin./x.url"), Text(u"Lone./x.url"), deep}) {
+    for (const Text& file : {plain, twin, Text(u"Lone./x.url"), deep}) {
       const std::wstring exact = ToWide(root + tree.Path(file).substr(tree.Root().size()));
       const std::wstring shortForm = shortNames ? ShortForm(exact) : exact;
-      const std::optional<std::wstring> expected =
-          file == u"Twin./x.url" ? std::nullopt
-          : file == u"Plain.url" ? std::optional(UsualForm(exact))
-                                 : std::optional(UsualForm(shortForm));
+      std::optional<std::wstring> expected = UsualForm(file == plain ? exact : shortForm);
+      if (file == twin) expected.reset();
       EXPECT_EQ(PathForTheShell(exact, shortForm), expected)
-          << ::testing::PrintToString(file) << (shortNames ? " with" : " without") << " short names";
+          << ::testing::PrintToString(file) << ", short names: " << shortNames;
     }
   }
 }
