@@ -1,17 +1,18 @@
-# GoogleTest: the installed package where there is one (natively). Elsewhere its sources are
-# compiled as a library of this project: Debian's copy under /usr/src/googletest for the
-# cross build, or a fixed release that CMake downloads once and checks by its hash (Visual
-# Studio on Windows). Not through GoogleTest's own build, which compiles its code with
-# warnings as errors: a warning that a newer compiler finds there must not stop the build.
-# Its headers are system headers to the tests, whose own code keeps every warning an error.
-if(NOT CMAKE_CROSSCOMPILING)
+# GoogleTest: the installed package where there is one (the native builds). Elsewhere its
+# sources are compiled as a library of this project: Debian's copy under /usr/src/googletest
+# for the cross build, or, for Visual Studio on Windows, always a fixed release that CMake
+# downloads once and checks by its hash, never one that another tool left on the machine.
+# Not through GoogleTest's own build, which compiles its code with warnings as errors: a
+# warning that a newer compiler finds there must not stop the build. Its headers are system
+# headers to the tests, whose own code keeps every warning an error.
+if(NOT CMAKE_CROSSCOMPILING AND NOT MSVC)
   find_package(GTest QUIET)
   if(GTest_FOUND)
     return()
   endif()
 endif()
 set(googletest /usr/src/googletest)
-if(NOT EXISTS ${googletest}/googletest/src/gtest-all.cc)
+if(MSVC OR NOT EXISTS ${googletest}/googletest/src/gtest-all.cc)
   include(FetchContent)
   FetchContent_Declare(googletest
     URL https://github.com/google/googletest/archive/refs/tags/v1.14.0.tar.gz
