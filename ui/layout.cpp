@@ -47,7 +47,7 @@ MainLayout LayOutMainWindow(int dpi) {
                     ToPixels(kFrameTwips, dpi),
                     PlaceInFrame(kInputTwips, dpi),
                     PlaceInFrame(kCancelTwips, dpi),
-                    PlaceInFrame(kResultTwips, dpi)};
+                    PlaceInFrame(kListTwips, dpi)};
 }
 
 }  // namespace fandrel

@@ -34,7 +34,7 @@ inline constexpr TwipsRect kFrameTwips{0, -45, 4125, 480};
 // from sight, though not from a screen reader.
 inline constexpr TwipsRect kInputTwips{45, 135, 3990, 285};
 inline constexpr TwipsRect kCancelTwips{3465, 180, 465, 240};
-inline constexpr TwipsRect kResultTwips{45, 135, 4020, 315};
+inline constexpr TwipsRect kListTwips{45, 135, 4020, 315};
 
 // Twips to pixels at `dpi`, rounding halves away from zero exactly as
 // MulDiv(twips, dpi, 1440) does.
@@ -53,7 +53,7 @@ struct MainLayout {
   PixelRect frame;
   PixelRect input;
   PixelRect cancel;
-  PixelRect result;
+  PixelRect list;
 };
 
 MainLayout LayOutMainWindow(int dpi);

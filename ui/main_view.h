@@ -20,13 +20,13 @@ class MainView {
   virtual void FocusInput() = 0;
 
   // The list. It keeps its entries in the order they were added.
-  virtual void ClearResults() = 0;
-  virtual void AppendResults(const std::vector<Text>& entries) = 0;
-  virtual int ResultSelection() const = 0;  // -1 when no entry is selected
-  virtual void SetResultSelection(int position) = 0;
-  virtual bool ResultVisible() const = 0;
-  virtual void SetResultVisible(bool visible) = 0;
-  virtual void FocusResult() = 0;
+  virtual void ClearList() = 0;
+  virtual void AppendToList(const std::vector<Text>& entries) = 0;
+  virtual int ListSelection() const = 0;  // -1 when no entry is selected
+  virtual void SetListSelection(int position) = 0;
+  virtual bool ListVisible() const = 0;
+  virtual void SetListVisible(bool visible) = 0;
+  virtual void FocusList() = 0;
 
   // The window: hand a path to the shell's "open" action, and close the window.
   virtual void OpenPath(const Text& path) = 0;

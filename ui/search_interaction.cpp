@@ -34,25 +34,25 @@ void SearchInteraction::PresentOutcome(Outcome outcome) {
     case Outcome::kSeveral: {
       // Emptied in one step rather than entry by entry from the top: with tens of
       // thousands of entries, removing the first one each time costs quadratic time.
-      view_.ClearResults();
+      view_.ClearList();
       std::vector<Text> keys;
       keys.reserve(distinct_.size());
       for (std::size_t k = 0; k < distinct_.size(); ++k) {
         keys.push_back(GetTitleKey(distinct_.Name(k)));
       }
-      view_.AppendResults(keys);
+      view_.AppendToList(keys);
       view_.SetInputTabStop(false);
-      view_.SetResultVisible(true);
-      view_.SetResultSelection(0);
-      view_.FocusResult();
+      view_.SetListVisible(true);
+      view_.SetListSelection(0);
+      view_.FocusList();
       break;
     }
   }
 }
 
-void SearchInteraction::OnResultKeyPress(char16_t code) {
+void SearchInteraction::OnListKeyPress(char16_t code) {
   if (code != kEnterKey) return;
-  const int position = view_.ResultSelection();
+  const int position = view_.ListSelection();
   // With nothing selected there is nothing to open; the list stays so that the user
   // can pick an entry.
   if (position < 0 || static_cast<size_t>(position) >= distinct_.size()) return;
@@ -61,7 +61,7 @@ void SearchInteraction::OnResultKeyPress(char16_t code) {
 }
 
 void SearchInteraction::OnCancelClick() {
-  if (view_.ResultVisible()) {
+  if (view_.ListVisible()) {
     ReturnToInput();
   } else {
     view_.Close();
@@ -70,7 +70,7 @@ void SearchInteraction::OnCancelClick() {
 
 void SearchInteraction::ReturnToInput() {
   view_.SetInputText(Text());
-  view_.SetResultVisible(false);
+  view_.SetListVisible(false);
   view_.SetInputTabStop(true);
   view_.FocusInput();
 }

@@ -28,7 +28,7 @@ class SearchInteraction {
   // key to the control's own handling afterwards, but for Enter in the text box, where that
   // handling would only beep (see KeyRouting).
   void OnInputKeyPress(char16_t code);
-  void OnResultKeyPress(char16_t code);
+  void OnListKeyPress(char16_t code);
 
   // The cancel button's command, which Esc sends too: back to input mode from the list, or
   // close the window from the text box.

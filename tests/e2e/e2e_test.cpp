@@ -187,7 +187,7 @@ class E2e : public ::testing::Test {
   // in the window's mode (the list while it shows).
   void Press(WORD key, std::wstring_view text = {}) {
     const HWND input = Control(kInputId);
-    FocusOn(text.empty() && IsWindowVisible(Control(kResultId)) ? Control(kResultId) : input);
+    FocusOn(text.empty() && IsWindowVisible(Control(kListId)) ? Control(kListId) : input);
     for (wchar_t c : text) Key(0, 0, c), Key(0, KEYEVENTF_KEYUP, c);
     ASSERT_TRUE(WaitUntil([&] { return text.empty() || TextOf(input) == text; }))
         << "typed \"" << std::wstring(text) << "\", the text box shows \"" << TextOf(input) << "\"";
@@ -195,7 +195,7 @@ class E2e : public ::testing::Test {
   }
   // Input mode (no entries) or choice mode with `entries` titles, and each mode's tab order.
   bool InModeNow(std::size_t entries) const {
-    const HWND input = Control(kInputId), list = Control(kResultId);
+    const HWND input = Control(kInputId), list = Control(kListId);
     return entries ? IsWindowVisible(list) && Entries(list).size() == entries && TabStop(list) &&
                          !TabStop(input)
                    : !IsWindowVisible(list) && TextOf(input).empty() && TabStop(input);
@@ -248,7 +248,7 @@ TEST_F(E2e, WindowIsLaidOutAtItsDpiKeepsItsSizeAndHidesTheCancelButton) {
   GetClientRect(window_, &r);
   EXPECT_EQ(PixelRect({0, 0, r.right, r.bottom}), PixelRect({0, 0, l.clientWidth, l.clientHeight}));
   const std::pair<int, PixelRect> controls[] = {
-      {kFrameId, l.frame}, {kInputId, l.input}, {kCancelId, l.cancel}, {kResultId, l.result}};
+      {kFrameId, l.frame}, {kInputId, l.input}, {kCancelId, l.cancel}, {kListId, l.list}};
   for (const auto& [id, place] : controls) {
     GetWindowRect(Control(id), &r);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
@@ -269,7 +269,7 @@ TEST_F(E2e, WindowIsLaidOutAtItsDpiKeepsItsSizeAndHidesTheCancelButton) {
 // What a screen reader reads for the text box and the list, asked as screen readers ask.
 TEST_F(E2e, NamesItsControlsForScreenReaders) {
   if (RunningUnderWine()) GTEST_SKIP() << "Wine's annotation service (AccPropServices) is a stub";
-  for (const auto& [id, name] : {std::pair{kInputId, kInputName}, {kResultId, kResultName}}) {
+  for (const auto& [id, name] : {std::pair{kInputId, kInputName}, {kListId, kListName}}) {
     IAccessible* control = nullptr;
     ASSERT_EQ(AccessibleObjectFromWindow(Control(id), static_cast<DWORD>(OBJID_CLIENT),
                                          __uuidof(IAccessible), reinterpret_cast<void**>(&control)),
@@ -397,7 +397,7 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
   }
 
   // The Enter that starts the search is held down: its repeats must not open anything.
-  const HWND list = Control(kResultId);
+  const HWND list = Control(kListId);
   Press(0, L"news");
   Key(VK_RETURN);
   ASSERT_TRUE(InMode(4));

@@ -20,10 +20,10 @@ TEST(Layout, KeepsItsShapeAtEveryDpi) {
   for (int dpi = 96; dpi <= 480; ++dpi) {
     SCOPED_TRACE(dpi);
     const MainLayout l = LayOutMainWindow(dpi);
-    EXPECT_TRUE(Inside(l.input, l.result)) << "the list covers the text box";
+    EXPECT_TRUE(Inside(l.input, l.list)) << "the list covers the text box";
     EXPECT_TRUE(Inside(l.cancel, l.input)) << "the text box hides the cancel button";
     EXPECT_EQ(l.cancel.top + l.cancel.height, l.input.top + l.input.height) << "one bottom";
-    EXPECT_LE(l.result.left + l.result.width, l.clientWidth);
+    EXPECT_LE(l.list.left + l.list.width, l.clientWidth);
     EXPECT_GE(l.frame.top + l.frame.height, l.clientHeight);
   }
 }

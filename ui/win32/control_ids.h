@@ -10,13 +10,13 @@ inline constexpr wchar_t kMainWindowClass[] = L"FandrelMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"Fandrel for URLs";
 // What screen readers call the text box and the list, which have no visible label.
 inline constexpr wchar_t kInputName[] = L"Title to find";
-inline constexpr wchar_t kResultName[] = L"Matching titles";
+inline constexpr wchar_t kListName[] = L"Matching titles";
 
 inline constexpr int kFrameId = 1000;
 inline constexpr int kInputId = 1001;
 // IDCANCEL: the command the dialog manager sends for Esc, whether or not a control has
 // it, so that Esc and a click of the cancel button are one command.
 inline constexpr int kCancelId = 2;
-inline constexpr int kResultId = 1003;
+inline constexpr int kListId = 1003;
 
 }  // namespace fandrel

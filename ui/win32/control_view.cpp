@@ -7,10 +7,10 @@
 
 namespace fandrel {
 
-void ControlView::Attach(HWND window, HWND input, HWND results) {
+void ControlView::Attach(HWND window, HWND input, HWND list) {
   window_ = window;
   input_ = input;
-  results_ = results;
+  list_ = list;
   focus_ = input;
 }
 
@@ -30,43 +30,42 @@ void ControlView::SetInputTabStop(bool inTabOrder) {
 
 void ControlView::FocusInput() { MoveFocus(input_); }
 
-void ControlView::ClearResults() { SendMessageW(results_, CB_RESETCONTENT, 0, 0); }
+void ControlView::ClearList() { SendMessageW(list_, CB_RESETCONTENT, 0, 0); }
 
-void ControlView::AppendResults(const std::vector<Text>& entries) {
+void ControlView::AppendToList(const std::vector<Text>& entries) {
   // A list can hold tens of thousands of titles: reserve its storage at once and let it
   // draw and recount its scroll range only at the end, not after every entry.
   size_t characters = 0;
   for (const Text& entry : entries) characters += entry.size() + 1;
-  SendMessageW(results_, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(results_, CB_INITSTORAGE, entries.size(),
+  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list_, CB_INITSTORAGE, entries.size(),
                static_cast<LPARAM>(characters * sizeof(wchar_t)));
   for (const Text& entry : entries) {
     const std::wstring wide = ToWide(entry);
-    SendMessageW(results_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    SendMessageW(list_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   }
-  SendMessageW(results_, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(results_, nullptr, nullptr,
-               RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(list_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-int ControlView::ResultSelection() const {
-  return static_cast<int>(SendMessageW(results_, CB_GETCURSEL, 0, 0));
+int ControlView::ListSelection() const {
+  return static_cast<int>(SendMessageW(list_, CB_GETCURSEL, 0, 0));
 }
 
-void ControlView::SetResultSelection(int position) {
-  SendMessageW(results_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+void ControlView::SetListSelection(int position) {
+  SendMessageW(list_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }
 
-bool ControlView::ResultVisible() const {
-  return (GetWindowLongPtrW(results_, GWL_STYLE) & WS_VISIBLE) != 0;
+bool ControlView::ListVisible() const {
+  return (GetWindowLongPtrW(list_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void ControlView::SetResultVisible(bool visible) {
-  if (!visible) SendMessageW(results_, CB_SHOWDROPDOWN, FALSE, 0);
-  ShowWindow(results_, visible ? SW_SHOW : SW_HIDE);
+void ControlView::SetListVisible(bool visible) {
+  if (!visible) SendMessageW(list_, CB_SHOWDROPDOWN, FALSE, 0);
+  ShowWindow(list_, visible ? SW_SHOW : SW_HIDE);
 }
 
-void ControlView::FocusResult() { MoveFocus(results_); }
+void ControlView::FocusList() { MoveFocus(list_); }
 
 void ControlView::OpenPath(const Text& path) { OpenWithShell(window_, path); }
 
@@ -74,13 +73,13 @@ void ControlView::Close() { DestroyWindow(window_); }
 
 void ControlView::RememberFocus() {
   const HWND focus = GetFocus();
-  if (focus == input_ || focus == results_) focus_ = focus;
+  if (focus == input_ || focus == list_) focus_ = focus;
 }
 
 void ControlView::RestoreFocus() {
   if (!input_) return;
   HWND target = focus_;
-  if (!target || !IsWindowVisible(target)) target = ResultVisible() ? results_ : input_;
+  if (!target || !IsWindowVisible(target)) target = ListVisible() ? list_ : input_;
   SetFocus(target);
 }
 

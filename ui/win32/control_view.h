@@ -9,20 +9,20 @@ namespace fandrel {
 // The interaction rules' view of the real controls of the main window.
 class ControlView final : public MainView {
  public:
-  void Attach(HWND window, HWND input, HWND results);
+  void Attach(HWND window, HWND input, HWND list);
 
   Text InputText() const override;
   void SetInputText(const Text& text) override;
   void SetInputTabStop(bool inTabOrder) override;
   void FocusInput() override;
 
-  void ClearResults() override;
-  void AppendResults(const std::vector<Text>& entries) override;
-  int ResultSelection() const override;
-  void SetResultSelection(int position) override;
-  bool ResultVisible() const override;
-  void SetResultVisible(bool visible) override;
-  void FocusResult() override;
+  void ClearList() override;
+  void AppendToList(const std::vector<Text>& entries) override;
+  int ListSelection() const override;
+  void SetListSelection(int position) override;
+  bool ListVisible() const override;
+  void SetListVisible(bool visible) override;
+  void FocusList() override;
 
   void OpenPath(const Text& path) override;
   void Close() override;
@@ -38,7 +38,7 @@ class ControlView final : public MainView {
 
   HWND window_ = nullptr;
   HWND input_ = nullptr;
-  HWND results_ = nullptr;
+  HWND list_ = nullptr;
   HWND focus_ = nullptr;
 };
 

@@ -16,7 +16,7 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 constexpr DWORD kWindowExStyle = 0;
 
 // The dropped-down list shows this many titles at once and scrolls for the rest.
-constexpr int kVisibleResults = 12;
+constexpr int kVisibleTitles = 12;
 // The item that stands for the selection field of a combo box, rather than a list entry.
 constexpr WPARAM kSelectionField = static_cast<WPARAM>(-1);
 
@@ -84,28 +84,28 @@ void MainWindow::CreateControls(HINSTANCE instance) {
   // Covered by the text box and out of the tab order: Esc stands for its click.
   cancel_ = CreateControl(window_, instance, WC_BUTTONW, L"Cancel", WS_VISIBLE | BS_PUSHBUTTON, 0,
                           kCancelId);
-  results_ = CreateControl(window_, instance, WC_COMBOBOXW, L"",
-                           WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, kResultId);
+  list_ = CreateControl(window_, instance, WC_COMBOBOXW, L"",
+                        WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, kListId);
 
   // Stacking order from the top: the list over the text box over the button, and the
   // frame beneath them all. The dialog manager also tabs in this order; only one
   // control is ever a tab stop at a time, so it makes no difference there.
-  SetWindowPos(results_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(input_, results_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(list_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(input_, list_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(cancel_, input_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(frame_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-  SendMessageW(results_, CB_SETMINVISIBLE, kVisibleResults, 0);
+  SendMessageW(list_, CB_SETMINVISIBLE, kVisibleTitles, 0);
   names_.Name(input_, kInputName);
-  names_.Name(results_, kResultName);
-  view_.Attach(window_, input_, results_);
-  keyRouting_.Attach(input_, results_, interaction_);
+  names_.Name(list_, kListName);
+  view_.Attach(window_, input_, list_);
+  RouteKeys(input_, list_, interaction_);
 }
 
 void MainWindow::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
   const HFONT font = font_.CreateFor(dpi);
-  for (HWND control : {frame_, input_, cancel_, results_}) {
+  for (HWND control : {frame_, input_, cancel_, list_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   font_.ReleaseOld();
@@ -114,32 +114,27 @@ void MainWindow::ApplyDpi(UINT dpi) {
   Place(frame_, layout.frame);
   Place(input_, layout.input);
   Place(cancel_, layout.cancel);
-  PlaceResultList(layout.result);
+  PlaceList(layout.list);
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-void MainWindow::PlaceResultList(const PixelRect& place) {
-  // The window of a drop-down list spans its selection field and the list below it
-  // together. The field sizes itself from the font: it is made as tall as the layout
-  // wants by giving its selection the height the field's border leaves.
+void MainWindow::PlaceList(const PixelRect& place) {
+  // The selection field sizes itself from the font: it is made as tall as the layout wants
+  // by giving its selection the height the field's border leaves.
   const int fieldHeight = place.height;
-  Place(results_, place);
+  Place(list_, place);
   // The field's height is checked after the change, and the selection's height adjusted
   // (twice at most) where the control made the field other than asked.
   const auto fieldNow = [this] {
     RECT field{};
-    GetWindowRect(results_, &field);
+    GetWindowRect(list_, &field);
     return static_cast<int>(field.bottom - field.top);
   };
-  int selection = static_cast<int>(SendMessageW(results_, CB_GETITEMHEIGHT, kSelectionField, 0));
+  int selection = static_cast<int>(SendMessageW(list_, CB_GETITEMHEIGHT, kSelectionField, 0));
   for (int attempt = 0; attempt < 2 && fieldNow() != fieldHeight; ++attempt) {
     selection += fieldHeight - fieldNow();
-    SendMessageW(results_, CB_SETITEMHEIGHT, kSelectionField, selection);
+    SendMessageW(list_, CB_SETITEMHEIGHT, kSelectionField, selection);
   }
-  // Room for the visible titles and the list's own border.
-  const int entry = static_cast<int>(SendMessageW(results_, CB_GETITEMHEIGHT, 0, 0));
-  Place(results_,
-        PixelRect{place.left, place.top, place.width, fieldHeight + kVisibleResults * entry + 2});
 }
 
 PixelSize MainWindow::OuterSizeAt(UINT dpi) const {

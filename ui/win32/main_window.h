@@ -37,7 +37,7 @@ class MainWindow {
 
   void CreateControls(HINSTANCE instance);
   void ApplyDpi(UINT dpi);
-  void PlaceResultList(const PixelRect& place);
+  void PlaceList(const PixelRect& place);
   PixelSize OuterSizeAt(UINT dpi) const;
   PixelSize OuterSize() const;
   void SaveSize();
@@ -48,14 +48,13 @@ class MainWindow {
   HWND frame_ = nullptr;
   HWND input_ = nullptr;
   HWND cancel_ = nullptr;
-  HWND results_ = nullptr;
+  HWND list_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   std::optional<SavedSize> saved_;  // once the window has its first size
   MessageFont font_;
   AccessibleNames names_;
   ControlView view_;
   SearchInteraction interaction_;
-  KeyRouting keyRouting_;
 };
 
 }  // namespace fandrel
