@@ -28,17 +28,17 @@ struct FakeView final : MainView {
   void SetInputText(const Text& t) override { text = t, Note("text '" + Ascii(t) + "'"); }
   void SetInputTabStop(bool on) override { Note(on ? "tab stop" : "no tab stop"); }
   void FocusInput() override { Note("focus text"); }
-  void ClearResults() override { Note("clear list"); }
-  void AppendResults(const std::vector<Text>& entries) override {
+  void ClearList() override { Note("clear list"); }
+  void AppendToList(const std::vector<Text>& entries) override {
     std::string shown;
     for (const Text& entry : entries) shown += (shown.empty() ? "" : "|") + Ascii(entry);
     Note("add " + shown);
   }
-  int ResultSelection() const override { return selection; }
-  void SetResultSelection(int p) override { selection = p, Note("select " + std::to_string(p)); }
-  bool ResultVisible() const override { return listShown; }
-  void SetResultVisible(bool shown) override { listShown = shown, Note(shown ? "show" : "hide"); }
-  void FocusResult() override { Note("focus list"); }
+  int ListSelection() const override { return selection; }
+  void SetListSelection(int p) override { selection = p, Note("select " + std::to_string(p)); }
+  bool ListVisible() const override { return listShown; }
+  void SetListVisible(bool shown) override { listShown = shown, Note(shown ? "show" : "hide"); }
+  void FocusList() override { Note("focus list"); }
   void OpenPath(const Text& path) override { Note("open " + Ascii(path)); }
   void Close() override { Note("close"); }
 };
@@ -83,7 +83,7 @@ TEST(Interaction, EnterAndEscInBothModes) {
       } else if (view.listShown) {
         const auto pick = std::u16string_view(u"-#+").find(key);
         if (pick != std::u16string_view::npos) view.selection = pick ? int(pick) + 1 : -1;
-        interaction.OnResultKeyPress(key);
+        interaction.OnListKeyPress(key);
       } else {
         interaction.OnInputKeyPress(key);  // before the text box takes the character
         if (key != u'\r') view.text += key;
