@@ -4,11 +4,11 @@
 
 namespace fandrel {
 
-SavedSize SaveOuterSize(PixelSize outer, int dpi) {
-  return SavedSize{PixelsToTwips(outer.width, dpi), PixelsToTwips(outer.height, dpi)};
+TwipsSize SaveOuterSize(PixelSize outer, int dpi) {
+  return TwipsSize{PixelsToTwips(outer.width, dpi), PixelsToTwips(outer.height, dpi)};
 }
 
-std::optional<PixelSize> SizeToRestore(WindowState state, PixelSize outer, SavedSize saved,
+std::optional<PixelSize> SizeToRestore(WindowState state, PixelSize outer, TwipsSize saved,
                                        int dpi) {
   if (state != WindowState::kNormal) return std::nullopt;
   const PixelSize wanted{TwipsToPixels(saved.width, dpi), TwipsToPixels(saved.height, dpi)};

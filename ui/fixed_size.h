@@ -13,22 +13,19 @@ struct PixelSize {
   friend bool operator==(const PixelSize&, const PixelSize&) = default;
 };
 
-// The outer size the window keeps, in twips.
-struct SavedSize {
+struct TwipsSize {
   int width;
   int height;
-
-  friend bool operator==(const SavedSize&, const SavedSize&) = default;
 };
 
-// Taken when the window is made: its outer size in pixels at `dpi`, in twips.
-SavedSize SaveOuterSize(PixelSize outer, int dpi);
+// The size the window keeps: its outer size in pixels at `dpi`, in twips.
+TwipsSize SaveOuterSize(PixelSize outer, int dpi);
 
 // The resize rule. In the normal state any other size is undone: the answer is the
 // saved size in pixels at `dpi`. A minimised or maximised window, or one that already
 // has the saved size (as after the rule's own change), is left alone: no answer, so
 // the rule's own resize does not start another.
-std::optional<PixelSize> SizeToRestore(WindowState state, PixelSize outer, SavedSize saved,
+std::optional<PixelSize> SizeToRestore(WindowState state, PixelSize outer, TwipsSize saved,
                                        int dpi);
 
 }  // namespace fandrel

@@ -35,9 +35,16 @@ TEST(FixedSize, ItsOwnResizeStartsNoOther) {
     for (int pixels = -50; pixels <= 2000; ++pixels) {
       ASSERT_EQ(TwipsToPixels(PixelsToTwips(pixels, dpi), dpi), pixels) << pixels << " at " << dpi;
     }
-    const PixelSize outer{290, 59};
-    EXPECT_FALSE(SizeToRestore(WindowState::kNormal, outer, SaveOuterSize(outer, dpi), dpi));
   }
+}
+
+// The user may minimise or maximise the window; any other size is undone.
+TEST(FixedSize, LeavesAMinimisedOrMaximisedWindowAsItIs) {
+  const TwipsSize saved = SaveOuterSize({290, 59}, 96);
+  for (WindowState state : {WindowState::kMinimised, WindowState::kMaximised}) {
+    EXPECT_FALSE(SizeToRestore(state, {160, 28}, saved, 96));
+  }
+  EXPECT_EQ(SizeToRestore(WindowState::kNormal, {160, 28}, saved, 96), (PixelSize{290, 59}));
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ class MainWindow {
   HWND cancel_ = nullptr;
   HWND list_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  std::optional<SavedSize> saved_;  // once the window has its first size
+  std::optional<TwipsSize> saved_;  // once the window has its first size
   MessageFont font_;
   AccessibleNames names_;
   ControlView view_;
