@@ -14,9 +14,7 @@ Text GetTitleKey(TextView path) {
 
 bool TitleKeyOf(TextView name, Text& key) {
   name.remove_suffix(name.size() < kSuffixLength ? name.size() : kSuffixLength);
-  // Most titles are plain ASCII, and for those the locale's answer is known without
-  // asking it for the whole title: every locale lowers 'A' to 'Z' to 'a' to 'z' but for
-  // 'I', which Turkish and Azeri ones lower to the dotless 'ı'.
+  // Most titles are plain ASCII, whose lowering FoldAscii gives but for 'I'.
   key.resize(name.size());
   bool hasI = false;
   std::size_t k = 0;
@@ -37,25 +35,16 @@ bool TitleKeyOf(TextView name, Text& key) {
     hasI = hasI || name[k] == u'I';
     key[k] = FoldAscii(name[k]);
   }
-  if (!hasI) return true;
-  Text lowerI;
-  LowerCase(u"I", lowerI);
-  if (lowerI == u"i") return true;
-  if (lowerI.size() != 1) {
-    LowerCase(name, key);
-    return false;
-  }
+  if (!hasI || LowerCaseI() == u'i') return true;
   for (k = 0; k < name.size(); ++k) {
-    if (name[k] == u'I') key[k] = lowerI[0];
+    if (name[k] == u'I') key[k] = LowerCaseI();
   }
   return false;
 }
 
 bool HasShortcutSuffix(TextView name) {
   if (name.size() < kSuffixLength) return false;
-  // Only 'U', 'R' and 'L' lower-case to 'u', 'r' and 'l' in any locale (Turkish casing
-  // differs only on 'I'), so an ASCII fold is exactly the locale's answer here and
-  // spares a locale call for every entry of the tree.
+  // FoldAscii is the locale's own answer for ".url" (no 'I'), without a call for every entry.
   static constexpr char16_t kSuffix[] = u".url";
   const TextView tail = name.substr(name.size() - kSuffixLength);
   for (std::size_t i = 0; i < kSuffixLength; ++i) {

@@ -1,5 +1,7 @@
 #include "platform/posix/utf8.h"
 
+#include "platform/posix/utf16.h"
+
 namespace fandrel {
 namespace {
 
@@ -9,9 +11,8 @@ std::size_t PutCodePoint(Text& out, std::size_t n, char32_t c) {
     out[n] = static_cast<char16_t>(c);
     return n + 1;
   }
-  c -= 0x10000;
-  out[n] = static_cast<char16_t>(0xD800 + (c >> 10));
-  out[n + 1] = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+  out[n] = HighSurrogate(c);
+  out[n + 1] = LowSurrogate(c);
   return n + 2;
 }
 
@@ -95,9 +96,8 @@ void AssignFileName(TextView text, std::string& out) {
   for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<char>(text[i]);
   for (std::size_t i = ascii; i < text.size(); ++i) {
     const char16_t u = text[i];
-    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      AppendUtf8(out, 0x10000 + ((char32_t{u} - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+    if (const char32_t pair = PairAt(text, i)) {
+      AppendUtf8(out, pair);
       ++i;
     } else if (u >= 0xDC80 && u <= 0xDCFF) {
       out.push_back(static_cast<char>(u - 0xDC00));  // a byte that was not UTF-8

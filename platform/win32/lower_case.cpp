@@ -34,4 +34,13 @@ void LowerCase(TextView text, Text& lowered) {
   lowered.assign(lower.begin(), lower.begin() + written);
 }
 
+char16_t LowerCaseI() {
+  static const char16_t lowered = [] {
+    Text lower;
+    LowerCase(u"I", lower);
+    return lower.size() == 1 ? lower[0] : u'i';
+  }();
+  return lowered;
+}
+
 }  // namespace fandrel
