@@ -10,7 +10,7 @@ namespace fandrel::bench {
 void BareWalk(const std::string& root);
 
 // Runs `find ROOT -iname '*FRAGMENT*.url'` as a user does, its output going nowhere; false
-// where the system has no find.
+// where it could not be started (Windows has no find of files).
 bool RunFind(const std::string& root, const char* fragment);
 
 // The peak memory, in MiB, of a fresh process of this program run with `arguments`, whose
@@ -18,7 +18,5 @@ bool RunFind(const std::string& root, const char* fragment);
 // keeps no figures of a process that has ended); elsewhere the parent measures the child.
 double PeakMiB(const std::vector<std::string>& arguments);
 int ReportPeak();
-
-bool UnderWine();  // then the figures are Wine's: no goal is read from them
 
 }  // namespace fandrel::bench

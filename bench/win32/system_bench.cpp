@@ -23,7 +23,7 @@ void BareWalk(const std::string& root) {
   }
 }
 
-bool RunFind(const std::string&, const char*) { return false; }  // Windows has no find
+bool RunFind(const std::string&, const char*) { return false; }
 
 double PeakMiB(const std::vector<std::string>& arguments) {
   wchar_t self[MAX_PATH];
@@ -51,10 +51,6 @@ int ReportPeak() {
   counters.cb = sizeof counters;
   GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
   return static_cast<int>(counters.PeakWorkingSetSize / 1024);
-}
-
-bool UnderWine() {
-  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
 }  // namespace fandrel::bench
