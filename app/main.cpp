@@ -9,7 +9,8 @@
 // Starts the program: creates and shows the main window, then dispatches its events until
 // it is destroyed, which ends the program.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  // Before anything else can load a DLL: none from the program's own folder.
+  // No later load of a DLL by bare name from the program's own folder (the loader has
+  // already mapped the imports: see the dependent load flag in app/CMakeLists.txt).
   fandrel::LoadDllsFromSystemFolderOnly();
 
   // The shell may hand a favorite to a COM handler (callers of ShellExecute are asked to

@@ -26,8 +26,8 @@ inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kClientWidthTwips = 4140;
 inline constexpr int kClientHeightTwips = 420;
 
-// The frame (a group box), in the client area. Its top edge lies above the client area, so
-// only its sides and bottom show.
+// The frame (a group box), in the client area, which its bottom edge passes; a group box
+// draws its top line half a text height below its top, inside the client area.
 inline constexpr TwipsRect kFrameTwips{0, -45, 4125, 480};
 // The controls, relative to the frame. The list covers the text box while it shows. The
 // cancel button lies wholly inside the text box and beneath it, so the text box hides it

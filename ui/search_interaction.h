@@ -18,8 +18,7 @@ inline constexpr char16_t kEnterKey = 13;
 
 // The two modes of the main window and what Enter and Esc do in them. The mode lives
 // only in the controls: the list showing means choice mode. This object also holds the
-// window's two path lists, which outlive each search because Enter in the list reads the
-// distinct paths again.
+// path lists the search fills: Enter in the list reads the distinct paths again.
 class SearchInteraction {
  public:
   explicit SearchInteraction(MainView& view, SearchFunction search = SearchSystemFavorites);

@@ -9,11 +9,10 @@
 namespace fandrel {
 namespace {
 
-// The Windows attribute word that stands for what POSIX knows of an entry: a symbolic
-// link is a reparse point, a name beginning with "." is hidden, and a folder is
-// read-only when its owner may not write it. The listing tells folders, files and links
-// apart by itself; whether a folder is read-only is decided when the folder is opened,
-// from its own descriptor, rather than by one more lookup of every folder in the tree.
+// The Windows attribute word that stands for a POSIX mode: a symbolic link is a reparse
+// point, and a folder is read-only when its owner may not write it. The listing tells
+// folders, files and links apart by itself; whether a folder is read-only is decided when
+// it is opened, from its own descriptor, rather than by one more lookup of every folder.
 std::uint32_t AttributesOf(mode_t mode) {
   if (S_ISLNK(mode)) return kAttributeReparsePoint;
   if (S_ISDIR(mode)) return kAttributeDirectory | ((mode & S_IWUSR) ? 0 : kAttributeReadOnly);
@@ -57,7 +56,7 @@ class PosixFolderReader final : public FolderReader {
         at += entry.d_reclen;
         const std::string_view name = entry.d_name;
         const bool dots = name == "." || name == "..";
-        if (!dots && name.front() == '.') continue;  // hidden
+        if (!dots && name.front() == '.') continue;  // POSIX's mark of a hidden name
         AssignFromFileName(name, converted_);
         visit(converted_, dots ? kAttributeDirectory : AttributesAt(fd, entry));
       }

@@ -112,7 +112,7 @@ TEST(ShellPath, IsThePathItsShortFormOrNothingWhereItWouldReachATwin) {
   }
 }
 
-// Wine lists no reparse tags, so only this table shows what the walk sees on Windows.
+// Wine lists no reparse tags: what the walk is told of those Windows lists.
 TEST(ListedAttributes, KeepLinksOutAndLetOtherReparsePointsIn) {
   constexpr std::uint32_t kLink = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
   EXPECT_EQ(ListedAttributes(kLink, IO_REPARSE_TAG_MOUNT_POINT), kLink);  // a junction

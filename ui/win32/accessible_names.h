@@ -10,9 +10,9 @@ namespace fandrel {
 
 // Names that screen readers read for controls without a visible label, which they would
 // otherwise announce only as "edit" or "combo box". They are given through the system's
-// annotation service, which MSAA and UI Automation clients both consult. Where the service
-// is missing (Wine has none), the controls stay unnamed and nothing else changes. COM must
-// be initialised on the window's thread.
+// annotation service, which MSAA and UI Automation clients both consult. Where it fails
+// (Wine's SetHwndPropStr is a stub), the controls stay unnamed. COM must be initialised on
+// the window's thread.
 class AccessibleNames {
  public:
   AccessibleNames() = default;

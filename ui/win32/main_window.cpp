@@ -76,8 +76,8 @@ void MainWindow::Show(int showCommand) {
 }
 
 void MainWindow::CreateControls(HINSTANCE instance) {
-  // Created in tab order. The group box holds no control of its own: group boxes do not
-  // pass their children's notifications on, so the controls are its siblings.
+  // The group box holds no control of its own: group boxes do not pass their children's
+  // notifications on, so the controls are its siblings.
   frame_ = CreateControl(window_, instance, WC_BUTTONW, L"", WS_VISIBLE | BS_GROUPBOX, 0, kFrameId);
   input_ = CreateControl(window_, instance, WC_EDITW, L"", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                          WS_EX_CLIENTEDGE, kInputId);
@@ -88,8 +88,8 @@ void MainWindow::CreateControls(HINSTANCE instance) {
                         WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, kListId);
 
   // Stacking order from the top: the list over the text box over the button, and the
-  // frame beneath them all. The dialog manager also tabs in this order; only one
-  // control is ever a tab stop at a time, so it makes no difference there.
+  // frame beneath them all. The dialog manager tabs in this order too, over the one of
+  // the text box and the list that shows.
   SetWindowPos(list_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(input_, list_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(cancel_, input_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -4,7 +4,7 @@
 
 namespace fandrel {
 
-// The font the system uses for message boxes and dialogs, at one DPI. Controls of a
+// The font of message boxes (NONCLIENTMETRICS' lfMessageFont), at one DPI. Controls of a
 // plain window otherwise draw with the bold legacy system font, at 96 DPI.
 class MessageFont {
  public:
@@ -13,8 +13,8 @@ class MessageFont {
   MessageFont& operator=(const MessageFont&) = delete;
   ~MessageFont();
 
-  // Makes the font for `dpi`; the previous one stays valid until this returns, so
-  // controls can be switched over first. Returns the new font.
+  // Makes the font for `dpi` and returns it; the previous one stays valid until
+  // ReleaseOld, so that controls can be switched over first.
   HFONT CreateFor(UINT dpi);
   // Deletes every font but the current one, once no control uses them any more.
   void ReleaseOld();
