@@ -53,7 +53,8 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
           matches.Add(*stored, name);
           keys.Append(title, folded);
         }
-      } else if (IsSearchedFolder(attributes)) {
+      } else if (IsSearchedFolder(attributes) &&
+                 folder.size() + name.size() < TextStore::kLongest) {  // else none can open it
         subfolder.assign(folder).append(name).push_back(kPathSeparator);
         folderQueue.push_back(folderPaths.Store(subfolder));
       }

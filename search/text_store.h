@@ -17,7 +17,8 @@ class TextStore {
   // Each text takes a unit for its length and its own units, in one block.
   static constexpr unsigned kBlockBits = 18;  // 256 Ki code units, 512 KiB
   static constexpr std::uint32_t kBlockSize = 1u << kBlockBits;
-  // The longest text: every path and name on every system is shorter.
+  // The longest text it takes: the longest path Windows opens ("Maximum Path Length
+  // Limitation"), longer than any Linux opens.
   static constexpr std::size_t kLongest = 32767;
 
   std::uint32_t Store(TextView text);
