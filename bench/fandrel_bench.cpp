@@ -12,11 +12,13 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/synthetic_tree.h"
 #include "bench/system_bench.h"
 #include "search/favorites_search.h"
+#include "search/rank_titles.h"
 #include "search/sort_by_title.h"
 
 namespace fandrel::bench {
@@ -54,21 +56,23 @@ std::size_t Search(const std::string& root, const std::string& fragment) {
 // 100,000 paths in random order, as the walk might have found them: all titles distinct,
 // or each title ten times in different folders and letter cases.
 PathList SortInput(bool runs, std::mt19937& random) {
-  std::vector<std::string> paths;
+  std::vector<std::pair<std::string, std::string>> paths;  // folder and name
+  const char separator = static_cast<char>(kPathSeparator);
   for (int k = 0; k < 100000; ++k) {
     const int title = runs ? k / 10 : k;
     std::mt19937 titleRandom(static_cast<std::uint32_t>(title));
     std::string name = ShortcutTitle(titleRandom) + " " + std::to_string(title);
     for (char& c : name) c = runs && k % 2 && c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-    const char separator = static_cast<char>(kPathSeparator);
-    paths.push_back("Favorites" + (separator + ("Folder " + std::to_string(k % 997))) + separator +
-                    name + ".url");
+    paths.emplace_back(
+        "Favorites" + (separator + ("Folder " + std::to_string(k % 997))) + separator,
+        name + ".url");
   }
   std::shuffle(paths.begin(), paths.end(), random);
+  const auto utf16 = [](const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end())).u16string();
+  };
   PathList list;
-  for (const std::string& path : paths) {
-    list.push_back(std::filesystem::path(std::u8string(path.begin(), path.end())).u16string());
-  }
+  for (const auto& [folder, name] : paths) list.Add(list.AddFolder(utf16(folder)), utf16(name));
   return list;
 }
 

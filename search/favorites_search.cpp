@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/lower_case.h"
+#include "search/rank_titles.h"
 #include "search/sort_by_title.h"
 #include "search/title_key.h"
 

@@ -23,14 +23,19 @@ constexpr std::uint64_t FoldAsciiFour(std::uint64_t four) {
   return four | ((four + 0x3F * kEachUnit) & ~(four + 0x25 * kEachUnit) & 0x80 * kEachUnit) >> 2;
 }
 
-// Where a key's code units are, how many, and whether FoldAscii is still to be applied to
-// them as they are read (a key read from its shortcut's name).
+// Whether FoldAscii is still to be applied to a key's units as they are read: so for a key
+// read from its shortcut's name.
+enum class Folding : std::uint8_t { kNone, kAsRead };
+
+// Where a key's code units are, how many, and how they are read.
 struct KeyUnits {
   const char16_t* data;
   std::uint32_t size;
-  bool fold;
+  Folding folding;
 
-  char16_t At(std::size_t k) const { return fold ? FoldAscii(data[k]) : data[k]; }
+  char16_t At(std::size_t k) const {
+    return folding == Folding::kAsRead ? FoldAscii(data[k]) : data[k];
+  }
 
   // Four units from `at` on as one number that compares as those units of the key do: the
   // first unit the most significant, and a key that ends sooner padded with zeros.
@@ -43,9 +48,9 @@ struct KeyUnits {
     }
     std::uint64_t four;  // the first unit in the lowest 16 bits
     std::memcpy(&four, data + at, sizeof four);
-    if (fold && AllAscii(four)) {
+    if (folding == Folding::kAsRead && AllAscii(four)) {
       four = FoldAsciiFour(four);
-    } else if (fold) {
+    } else if (folding == Folding::kAsRead) {
       std::uint64_t folded = 0;
       for (int unit = 3; unit >= 0; --unit) {
         folded = folded << 16 | FoldAscii(static_cast<char16_t>(four >> (16 * unit)));

@@ -2,7 +2,7 @@
 
 namespace fandrel {
 
-Text PathList::operator[](std::size_t position) const {
+Text PathList::FullPath(std::size_t position) const {
   const TextView folder = texts_->Get(entries_[position].folder);
   const TextView name = texts_->Get(entries_[position].name);
   Text path;
@@ -15,11 +15,6 @@ Text PathList::operator[](std::size_t position) const {
 void PathList::clear() {
   texts_.reset();
   entries_ = {};  // not clear(): that would keep the storage of a long list
-}
-
-void PathList::push_back(TextView path) {
-  const std::size_t cut = path.rfind(kPathSeparator) + 1;  // 0 without a separator
-  Add(AddFolder(path.substr(0, cut)), path.substr(cut));
 }
 
 std::uint32_t PathList::AddFolder(TextView folder) { return Store(folder); }

@@ -19,13 +19,11 @@ class PathList {
  public:
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
-  Text operator[](std::size_t position) const;  // the full path
+  Text FullPath(std::size_t position) const;
   TextView Name(std::size_t position) const { return texts_->Get(entries_[position].name); }
 
   // Empties the list; lists made from it keep what they hold.
   void clear();
-  // A path is split at its last separator into its folder and its name.
-  void push_back(TextView path);
 
   // Stores a folder path once, for any number of names in it.
   std::uint32_t AddFolder(TextView folder);

@@ -4,14 +4,8 @@
 #include <vector>
 
 #include "search/path_list.h"
-#include "search/title_key.h"
 
 namespace fandrel {
-
-// A rank for each key, from 0 up with none left out: equal keys get equal ranks and a
-// smaller key a smaller one, so that comparing two ranks decides exactly what comparing the
-// two keys ordinally would.
-std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys);
 
 // Sorts `paths` by title with the exact quicksort, on the ranks RankTitleKeys gave their
 // keys, then returns the distinct pass: the first path of each run of equal titles, in

@@ -61,16 +61,18 @@ void TitleKeys::Append(TextView key, bool folded) {
     inName = FoldAscii(name[k]) == key[k];
   }
   at_.push_back(inName ? kInName : stored_.Store(key));
-  heads_.push_back(KeyUnits{key.data(), static_cast<std::uint32_t>(key.size()), false}.FourFrom(0));
+  const KeyUnits units{key.data(), static_cast<std::uint32_t>(key.size()), Folding::kNone};
+  firstFours_.push_back(units.FourFrom(0));
 }
 
 KeyUnits TitleKeys::UnitsOf(std::size_t k) const {
   if (at_[k] != kInName) {
     const TextView key = stored_.Get(at_[k]);
-    return KeyUnits{key.data(), static_cast<std::uint32_t>(key.size()), false};
+    return KeyUnits{key.data(), static_cast<std::uint32_t>(key.size()), Folding::kNone};
   }
   const TextView name = paths_.Name(k);
-  return KeyUnits{name.data(), static_cast<std::uint32_t>(name.size() - kSuffixLength), true};
+  return KeyUnits{name.data(), static_cast<std::uint32_t>(name.size() - kSuffixLength),
+                  Folding::kAsRead};
 }
 
 }  // namespace fandrel

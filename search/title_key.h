@@ -43,7 +43,7 @@ class TitleKeys {
 
   // Where key k's units are.
   KeyUnits UnitsOf(std::size_t k) const;
-  std::uint64_t Head(std::size_t k) const { return heads_[k]; }  // UnitsOf(k).FourFrom(0)
+  std::uint64_t FirstFour(std::size_t k) const { return firstFours_[k]; }  // UnitsOf(k).FourFrom(0)
 
  private:
   static constexpr std::uint32_t kInName = 0xFFFFFFFF;
@@ -51,7 +51,7 @@ class TitleKeys {
   const PathList& paths_;
   TextStore stored_;
   std::vector<std::uint32_t> at_;  // in stored_, or kInName
-  std::vector<std::uint64_t> heads_;
+  std::vector<std::uint64_t> firstFours_;
 };
 
 }  // namespace fandrel

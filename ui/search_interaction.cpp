@@ -27,7 +27,7 @@ void SearchInteraction::PresentOutcome(Outcome outcome) {
       view_.FocusInput();
       break;
     case Outcome::kOne:
-      if (!distinct_.empty()) OpenFavorite(distinct_[0]);
+      if (!distinct_.empty()) OpenFavorite(distinct_.FullPath(0));
       view_.SetInputText(Text());
       view_.FocusInput();
       break;
@@ -56,7 +56,7 @@ void SearchInteraction::OnListKeyPress(char16_t code) {
   // With nothing selected there is nothing to open; the list stays so that the user
   // can pick an entry.
   if (position < 0 || static_cast<size_t>(position) >= distinct_.size()) return;
-  OpenFavorite(distinct_[static_cast<size_t>(position)]);
+  OpenFavorite(distinct_.FullPath(static_cast<size_t>(position)));
   ReturnToInput();
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "search/rank_titles.h"
 #include "search/sort_by_title.h"
 #include "search/title_key.h"
 
@@ -45,9 +46,9 @@ inline bool SortsAsPlainQuicksort(const std::vector<Text>& paths) {
   PlainQuicksort(expected, 0, static_cast<std::ptrdiff_t>(expected.size()) - 1);
   std::size_t kept = 0;
   for (std::size_t k = 0; k < expected.size(); ++k) {
-    if (sorted[k] != expected[k]) return false;
+    if (sorted.FullPath(k) != expected[k]) return false;
     if (k > 0 && GetTitleKey(expected[k]) == GetTitleKey(expected[k - 1])) continue;
-    if (kept == distinct.size() || distinct[kept++] != expected[k]) return false;
+    if (kept == distinct.size() || distinct.FullPath(kept++) != expected[k]) return false;
   }
   return kept == distinct.size();
 }

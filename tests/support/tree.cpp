@@ -197,8 +197,9 @@ Found Tree::Search(const Text& fragment) {
   sources.folders = this;
   opened.clear();
   Found found{SearchFavorites(fragment, matches_, distinct_, sources), {}, {}};
-  for (std::size_t k = 0; k < matches_.size(); ++k) found.matches.push_back(matches_[k]);
-  for (std::size_t k = 0; k < distinct_.size(); ++k) found.distinct.push_back(distinct_[k]);
+  for (std::size_t k = 0; k < matches_.size(); ++k) found.matches.push_back(matches_.FullPath(k));
+  for (std::size_t k = 0; k < distinct_.size(); ++k)
+    found.distinct.push_back(distinct_.FullPath(k));
   return found;
 }
 

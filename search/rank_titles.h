@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "search/title_key.h"
+
+namespace fandrel {
+
+// A rank for each key, from 0 up with none left out: equal keys get equal ranks and a
+// smaller key a smaller one, so that comparing two ranks decides exactly what comparing the
+// two keys ordinally would.
+std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys);
+
+}  // namespace fandrel
