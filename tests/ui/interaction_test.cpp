@@ -1,6 +1,7 @@
 // The two modes of the main window and what Enter and Esc do in them, over controls held
 // in memory and a search whose results the test decides.
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "tests/support/tree.h"
 #include "ui/search_interaction.h"
@@ -72,7 +73,8 @@ TEST(Interaction, EnterAndEscInBothModes) {
       m.clear();
       for (Text path : testing::Split(row.results)) {
         std::replace(path.begin(), path.end(), u'/', kPathSeparator);
-        if (!path.empty()) m.push_back(path);
+        const std::size_t cut = path.rfind(kPathSeparator) + 1;
+        if (!path.empty()) m.Add(m.AddFolder(path.substr(0, cut)), path.substr(cut));
       }
       d = m;
       return m.empty() ? Outcome::kNone : m.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
