@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <compare>
 #include <cstddef>
 
 #if !defined(__GNUC__) && defined(_M_X64)
@@ -20,7 +19,10 @@ struct Head {
   std::uint64_t units;
   std::uint8_t count;
 
-  friend auto operator<=>(const Head&, const Head&) = default;
+  friend bool operator==(const Head&, const Head&) = default;
+  friend bool operator<(const Head& a, const Head& b) {
+    return a.units != b.units ? a.units < b.units : a.count < b.count;
+  }
 };
 
 // One per key, kept small: the ranking moves these around.
