@@ -26,7 +26,7 @@
 #                                     with xdotool, the window saved as the PNG OUT
 
 FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools clang googletest
-  wine wine64 xvfb xdotool imagemagick fonts-wine locales clang-format)
+  wine wine64 xvfb xdotool imagemagick fonts-wine locales clang-format clang-16 libc++-16-dev)
 
 fandrel_log() { printf '%s\n' "$*" >&2; }
 
