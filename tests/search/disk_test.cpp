@@ -2,6 +2,10 @@
 // system gives entries, names in any script, and trees built to break a walk.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+#include <string>
+
 #include "tests/support/tree.h"
 
 namespace fandrel::testing {
@@ -63,8 +67,10 @@ TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     Tree tree(Tree::kDisk);
+    // Not "[  SKIPPED ]", which CTest would read as the whole test skipped, hiding the
+    // other rows' failures.
     if (!row.build(tree)) {
-      std::printf("[  SKIPPED ] %s: this system cannot build the tree\n", row.what);
+      std::printf("Not checked here: %s (this system cannot build the tree)\n", row.what);
       continue;
     }
     EXPECT_EQ(Keys(tree.Search(u"news").matches), row.keys);
