@@ -8,9 +8,8 @@
 #                                     sanitizers and libFuzzer)
 #   fandrel_ensure_locale NAME        generate the system locale NAME (tr_TR.UTF-8) if
 #                                     it is missing
-#   fandrel_start_xvfb [WxHxD]        start Xvfb on a free display; exports DISPLAY and
-#                                     FANDREL_XVFB_PID
-#   fandrel_stop_xvfb                 stop that Xvfb
+#   fandrel_virtual_display WxHxD "$0" "$@"   run the calling script again on a virtual
+#                                     display of its own (xvfb-run), unless it already is
 #   fandrel_prefix DIR                use the Wine prefix in DIR (export WINEPREFIX and
 #                                     Wine's quiet settings), made first if missing
 #                                     (wineboot -i, with Wine's own fonts)
@@ -26,7 +25,7 @@
 #                                     with xdotool, the window saved as the PNG OUT
 
 FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools clang googletest
-  wine wine64 xvfb xdotool imagemagick fonts-wine locales clang-format clang-16 libc++-16-dev)
+  wine wine64 xvfb xauth xdotool imagemagick fonts-wine locales clang-format clang-16 libc++-16-dev)
 
 fandrel_log() { printf '%s\n' "$*" >&2; }
 
@@ -71,32 +70,12 @@ fandrel_wait_for() {
   return 1
 }
 
-fandrel_start_xvfb() {
-  local screen=${1:-1280x1024x24} fifo
-  fifo=$(mktemp -u /tmp/fandrel-xvfb.XXXXXX)
-  mkfifo "$fifo" || return 1
-  # -displayfd makes Xvfb pick a free display itself and write its number once it is
-  # ready to take clients, so there is no race with other X servers on the machine.
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  FANDREL_XVFB_PID=$!
-  local display=""
-  read -r -t 20 display <"$fifo"
-  rm -f "$fifo"
-  if [ -z "$display" ]; then
-    fandrel_log "Xvfb did not start"
-    kill "$FANDREL_XVFB_PID" 2>/dev/null
-    FANDREL_XVFB_PID=""
-    return 1
-  fi
-  export DISPLAY=":$display" FANDREL_XVFB_PID
-}
-
-fandrel_stop_xvfb() {
-  if [ -n "${FANDREL_XVFB_PID:-}" ]; then
-    kill "$FANDREL_XVFB_PID" 2>/dev/null
-    wait "$FANDREL_XVFB_PID" 2>/dev/null
-    FANDREL_XVFB_PID=""
-  fi
+fandrel_virtual_display() {
+  [ -n "${FANDREL_VIRTUAL_DISPLAY:-}" ] && return 0
+  local screen=$1
+  shift
+  FANDREL_VIRTUAL_DISPLAY=$screen exec xvfb-run --auto-servernum \
+    --server-args="-screen 0 $screen -nolisten tcp" "$@"
 }
 
 # Wine prints a note about its missing 32-bit half on every start; it is noise here.
