@@ -102,7 +102,7 @@ struct Desktop : ::testing::Environment {
                   std::ios::binary)
         << "[InternetShortcut]\r\nURL=" << kScheme << ':' << name << "\r\n";
   }
-  Tree tree{Tree::kDisk};
+  DiskTree tree;
 }* desktop = nullptr;
 
 // A message to a window of the program, with a time limit: -1 if it does not answer.

@@ -23,11 +23,11 @@ TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
   const Text longName = Text(230, u'n') + u" long news";
   const struct {
     const char* what;
-    std::function<bool(Tree&)> build;
+    std::function<bool(DiskTree&)> build;
     Texts keys;
   } rows[] = {
       {"marks",
-       [](Tree& tree) {
+       [](DiskTree& tree) {
          tree.Add(u"Plain/Plain news.url").Add(u"Hidden news.url", kAttributeHidden);
          tree.Add(u"Secret/Secret news.url").Add(u"Secret/", kAttributeHidden);
          tree.Add(u"Locked/Locked news.url").Add(u"Locked/", kAttributeReadOnly);
@@ -43,7 +43,7 @@ TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
        },
        Split(u"plain news|space news|trail news|ñandú news|новости news|\U0001F680 news")},
       {"deep and long",
-       [&](Tree& tree) {
+       [&](DiskTree& tree) {
          Text chain;
          for (int level = 0; level < depth; ++level) chain += u"d/";
          tree.Add(chain + Text(120, u'F') + u"/" + longName + u".url").Add(u"Top news.url");
@@ -51,14 +51,14 @@ TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
        },
        {longName, u"top news"}},
       {"looping",
-       [](Tree& tree) {
+       [](DiskTree& tree) {
          tree.Add(u"Real/Inner/Looped news.url");
          return tree.Link(u"Real/Inner/Up", u"Real") && tree.Link(u"Real/Inner/Root", u"") &&
                 tree.Link(u"Beside", u"Real/Inner");
        },
        {u"looped news"}},
       {"crowded",
-       [&](Tree& tree) {
+       [&](DiskTree& tree) {
          for (const Text& key : crowd) tree.Add(u"Crowd/" + key + u".url");
          return true;
        },
@@ -66,7 +66,7 @@ TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
-    Tree tree(Tree::kDisk);
+    DiskTree tree;
     // Not "[  SKIPPED ]", which CTest would read as the whole test skipped, hiding the
     // other rows' failures.
     if (!row.build(tree)) {

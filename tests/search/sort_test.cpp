@@ -29,7 +29,7 @@ TEST(Sort, EqualTitlesComeOutAsTheExactQuicksortLeavesThem) {
       {{u"Apple", u"Apple", u"Apple", u"Cherry", u"Berry", u"Berry"}, u"CBAFED", u"CFD"},
   };
   for (const auto& row : rows) {
-    Tree tree(Tree::kMemory);
+    MemoryTree tree;
     const auto file = [&](char16_t folder) {
       return Text{folder, u'/'} + row.titles[static_cast<std::size_t>(folder - u'A')] + u".url";
     };

@@ -9,7 +9,7 @@ namespace {
 
 // The order the walk finds equal titles in decides which one the sort keeps.
 TEST(Walk, GoesBreadthFirst) {
-  Tree tree(Tree::kMemory);
+  MemoryTree tree;
   tree.Add(u"A/").Add(u"B/same.url").Add(u"A/Deep/Same.url").Add(u"A/Deep/Inner/");
   EXPECT_EQ(tree.Search(u"same").distinct, Texts{tree.Path(u"A/Deep/Same.url")});
   EXPECT_EQ(tree.opened, (Texts{tree.Root(), tree.Path(u"A/"), tree.Path(u"B/"),
@@ -34,7 +34,7 @@ TEST(Walk, EntersOnlyPlainFolders) {
       {"a file", kAttributeArchive, false},
   };
   for (const auto& row : rows) {
-    Tree tree(Tree::kMemory);
+    MemoryTree tree;
     tree.Add(u"Sub/", row.attributes).Add(u"Sub/Inside.url");
     EXPECT_EQ(tree.Search(u"inside").outcome, row.entered ? Outcome::kOne : Outcome::kNone)
         << row.what;
@@ -45,7 +45,7 @@ TEST(Walk, EntersOnlyPlainFolders) {
 // The title is the name less its last four characters when they are ".url" in any case,
 // lower-cased by the locale; the fragment is lower-cased too and kept exactly as typed.
 TEST(Matching, TitleContainsTheFragmentRegardlessOfCase) {
-  Tree tree(Tree::kMemory);
+  MemoryTree tree;
   const auto names = Split(
       u"News.url|Daily NEWS.URL|sportsnews.url|ne ws.url|readme.txt|news.urls|"
       u"news_url|a.b.url|my bank account.url|bank.url|.url|url|news.\uFF35\uFF32\uFF2C|"
@@ -76,7 +76,7 @@ TEST(Matching, TitleContainsTheFragmentRegardlessOfCase) {
 
 // Without a usable Favorites location nothing is walked, not even the current folder.
 TEST(Walk, WithoutAFavoritesLocationReadsNothing) {
-  Tree tree(Tree::kMemory);
+  MemoryTree tree;
   tree.Add(u"Alpha.url");
   tree.located = false;
   EXPECT_EQ(tree.Search(u"alpha").outcome, Outcome::kNone);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "search/favorites_search.h"
@@ -15,50 +17,59 @@ using Texts = std::vector<Text>;
 // What one search found, as plain paths.
 struct Found {
   Outcome outcome = Outcome::kNone;
-  std::vector<Text> matches;
-  std::vector<Text> distinct;
+  Texts matches;
+  Texts distinct;
 };
 
 // The title keys of paths, in order: how a result reads to the user.
-std::vector<Text> Keys(const std::vector<Text>& paths);
+Texts Keys(const Texts& paths);
 // The parts of `text` between its '|'s.
-std::vector<Text> Split(TextView text);
+Texts Split(TextView text);
 
-// A Favorites tree made for one test, in memory or on this system's disk. Relative paths
-// use '/'; one that ends in '/' is a folder, any other a shortcut, and the folders on the
-// way are made plain. In memory an entry carries whatever attribute word it is given, a
-// folder lists its entries in the order they were added, and, as every folder reader does,
-// leaves out those marked hidden or system. On disk the tree is a fresh temporary folder,
-// removed afterwards, and the hidden, system and read-only bits of the word become the
-// system's own marks. Either way the tree is the search's folder reader too, so a test sees
-// which folders the walk opened.
-class Tree final : public FolderReader {
+// A Favorites tree made for one test, and the search's folder reader for it, so that a test
+// sees which folders the walk opened. Relative paths use '/'; one that ends in '/' is a
+// folder, any other a shortcut, and the folders on the way are made plain.
+class Tree : public FolderReader {
  public:
-  enum Where { kMemory, kDisk };
-  explicit Tree(Where where);
-  ~Tree() override;
-
-  Tree& Add(TextView relative, std::uint32_t attributes = 0);
-  // A link to the folder `target` (on disk); false where the system makes none.
-  bool Link(TextView relative, TextView target);
-
   Text Root() const { return root_; }
   Text Path(TextView relative) const;
   // A search of the tree into lists the tree keeps, as the window keeps its own.
   Found Search(const Text& fragment);
   bool located = true;  // false: no usable Favorites location
+  Texts opened;         // the folders the walk opened, in order
 
-  Text BeginSearch(const Text& root) override;
-  void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
-  std::vector<Text> opened;  // the folders the walk opened, in order
+ protected:
+  Text root_;
 
  private:
-  Where where_;
-  Text root_;
-  std::map<Text, std::vector<std::pair<Text, std::uint32_t>>> memory_;
   PathList matches_;
   PathList distinct_;
-  std::vector<Text> locked_;  // folders whose permissions go back before removal
+};
+
+// In memory: an entry carries whatever attribute word it is given, and a folder lists its
+// entries in the order they were added, leaving out, as every folder reader does, those
+// marked hidden or system.
+class MemoryTree final : public Tree {
+ public:
+  MemoryTree();
+  MemoryTree& Add(TextView relative, std::uint32_t attributes = 0);
+  void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
+
+ private:
+  std::map<Text, std::vector<std::pair<Text, std::uint32_t>>> folders_;
+};
+
+// On this system's disk, read through its own folder reader: a fresh temporary folder,
+// removed afterwards, whose entries get the system's own hidden, system and read-only marks.
+class DiskTree final : public Tree {
+ public:
+  DiskTree();
+  ~DiskTree() override;
+  DiskTree& Add(TextView relative, std::uint32_t marks = 0);
+  // A link to the folder `target`; false where the system makes none.
+  bool Link(TextView relative, TextView target);
+  Text BeginSearch(const Text& root) override;
+  void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
 };
 
 }  // namespace fandrel::testing

@@ -95,7 +95,7 @@ TEST(FolderReader, ReadsFromTheLongFormOfTheNormalisedRoot) {
 // normalised form is another file goes nowhere, and the others go as themselves or in the
 // short form (the path itself on a volume without short names).
 TEST(ShellPath, IsThePathItsShortFormOrNothingWhereItWouldReachATwin) {
-  Tree tree(Tree::kDisk);
+  DiskTree tree;
   const Text deep = Text(120, u'F') + u"/" + Text(130 - tree.Root().size(), u'G') + u"/Deep.url";
   const Text twin = u"Twin./x.url", plain = u"Plain.url";
   tree.Add(twin).Add(u"Twin/x.url").Add(u"Lone./x.url").Add(plain).Add(deep);
@@ -129,7 +129,7 @@ TEST(TurkishLocale, LowersTitlesAndFragmentsByTheLocalesOwnRules) {
   GetUserDefaultLocaleName(locale, LOCALE_NAME_MAX_LENGTH);
   if (!RunningUnderWine() && locale != std::wstring_view(L"tr-TR")) GTEST_SKIP() << "not Turkish";
   ASSERT_EQ(std::wstring(locale), L"tr-TR") << "LC_ALL=tr_TR.UTF-8 did not reach Wine";
-  Tree tree(Tree::kMemory);
+  MemoryTree tree;
   tree.Add(u"IŞIK Haber.url").Add(u"ILIK Su.url").Add(u"Bilgi.url");
   EXPECT_EQ(Keys(tree.Search(u"I").matches), (std::vector<Text>{u"ılık su", u"ışık haber"}));
 }
