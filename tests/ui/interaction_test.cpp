@@ -1,7 +1,9 @@
 // The two modes of the main window and what Enter and Esc do in them, over controls held
-// in memory and a search whose results the test decides.
+// in memory and a search of a tree held in memory.
 #include <gtest/gtest.h>
-#include <algorithm>
+
+#include <optional>
+#include <string>
 
 #include "tests/support/tree.h"
 #include "ui/search_interaction.h"
@@ -21,6 +23,7 @@ std::string Ascii(TextView text) {
 struct FakeView final : MainView {
   Text text;
   int selection = -1;
+  int pick = 0;  // the entry the user selects once the list has the focus
   bool listShown = false;
   std::string log;
 
@@ -39,7 +42,7 @@ struct FakeView final : MainView {
   void SetListSelection(int p) override { selection = p, Note("select " + std::to_string(p)); }
   bool ListVisible() const override { return listShown; }
   void SetListVisible(bool shown) override { listShown = shown, Note(shown ? "show" : "hide"); }
-  void FocusList() override { Note("focus list"); }
+  void FocusList() override { Note("focus list"), selection = pick; }
   void OpenPath(const Text& path) override { Note("open " + Ascii(path)); }
   void Close() override { Note("close"); }
 };
@@ -48,47 +51,43 @@ TEST(Interaction, EnterAndEscInBothModes) {
   const std::string list =
       "clear list, add nemo|netlib|news, no tab stop, show, select 0, focus list";
   const std::string back = "text '', hide, tab stop, focus text";
-  // Keys as the user presses them: each goes to the text box, or to the list while it
-  // shows. '\r' is Enter, '\x1b' Esc (the cancel button); '#' selects the list's third
-  // entry, '-' no entry and '+' one past the end. A search finds the row's results.
-  const std::u16string_view three = u"F/Nemo.url|G/NETLIB.URL|F/news.url";
+  // Keys as the user presses them, each to the text box, or to the list while it shows:
+  // ⏎ is Enter, ⎋ Esc (the cancel button's command), any other character is typed.
   const struct {
     const char* what;
-    std::u16string_view keys, results;
+    std::u16string_view keys;
     std::string log;
+    int pick = 0;
   } rows[] = {
-      {"Enter in an empty text box", u"\r", three, ""},
-      {"no match", u" a \r", u"", "search ' a ', text '', focus text"},
-      {"one title", u"x\r", u"F/X.url", "search 'x', open F/X.url, text '', focus text"},
-      {"Enter in the list", u"ne\r x#\r", three,
-       "search 'ne', " + list + ", open F/news.url, " + back},
-      {"Enter in the list without a selection", u"ne\r-\r+\r", three, "search 'ne', " + list},
-      {"Esc twice", u"ne\r\x1b\x1b", three, "search 'ne', " + list + ", " + back + ", close"},
+      {"Enter in an empty text box", u"⏎", ""},
+      {"no match", u" a ⏎", "search ' a ', text '', focus text"},
+      {"one title", u"x⏎", "search 'x', open R/F/X.url, text '', focus text"},
+      {"Enter on the third entry", u"ne⏎ x⏎",
+       "search 'ne', " + list + ", open R/F/news.url, " + back, 2},
+      {"Enter with no entry selected", u"ne⏎⏎", "search 'ne', " + list, -1},
+      {"Enter with a selection past the end", u"ne⏎⏎", "search 'ne', " + list, 3},
+      {"Esc twice", u"ne⏎⎋⎋", "search 'ne', " + list + ", " + back + ", close"},
   };
+  testing::MemoryTree tree;
+  tree.Add(u"F/Nemo.url").Add(u"G/NETLIB.URL").Add(u"F/news.url").Add(u"F/X.url");
+  const FavoritesSources sources{[&] { return std::optional(tree.Root()); }, &tree};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     FakeView view;
+    view.pick = row.pick;
     SearchInteraction interaction(view, [&](const Text& fragment, PathList& m, PathList& d) {
       view.Note("search '" + Ascii(fragment) + "'");
-      m.clear();
-      for (Text path : testing::Split(row.results)) {
-        std::replace(path.begin(), path.end(), u'/', kPathSeparator);
-        const std::size_t cut = path.rfind(kPathSeparator) + 1;
-        if (!path.empty()) m.Add(m.AddFolder(path.substr(0, cut)), path.substr(cut));
-      }
-      d = m;
-      return m.empty() ? Outcome::kNone : m.size() == 1 ? Outcome::kOne : Outcome::kSeveral;
+      return SearchFavorites(fragment, m, d, sources);
     });
     for (char16_t key : row.keys) {
-      if (key == u'\x1b') {
+      const char16_t code = key == u'⏎' ? kEnterKey : key;
+      if (key == u'⎋') {
         interaction.OnCancelClick();
       } else if (view.listShown) {
-        const auto pick = std::u16string_view(u"-#+").find(key);
-        if (pick != std::u16string_view::npos) view.selection = pick ? int(pick) + 1 : -1;
-        interaction.OnListKeyPress(key);
+        interaction.OnListKeyPress(code);
       } else {
-        interaction.OnInputKeyPress(key);  // before the text box takes the character
-        if (key != u'\r') view.text += key;
+        interaction.OnInputKeyPress(code);  // before the text box takes the character
+        if (key != u'⏎') view.text += key;
       }
     }
     EXPECT_EQ(view.log, row.log);
