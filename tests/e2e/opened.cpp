@@ -10,15 +10,11 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (__argc != 2) return 2;
-  std::string url(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, __wargv[1], -1, nullptr,
-                                                               0, nullptr, nullptr)),
-                  '\0');
-  WideCharToMultiByte(CP_UTF8, 0, __wargv[1], -1, url.data(), static_cast<int>(url.size()), nullptr,
-                      nullptr);
-  if (url.empty()) return 1;
-  url.back() = '\n';  // in place of the terminating NUL
+  std::string url;  // the session's URLs are ASCII
+  for (const wchar_t* c = __wargv[1]; *c; ++c) url += static_cast<char>(*c);
   wchar_t self[MAX_PATH];
   std::filesystem::path log(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH)));
-  std::ofstream(log.replace_filename(L"opened.log"), std::ios::binary | std::ios::app) << url;
+  std::ofstream(log.replace_filename(L"opened.log"), std::ios::binary | std::ios::app)
+      << url << '\n';
   return 0;
 }

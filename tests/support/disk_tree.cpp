@@ -1,4 +1,5 @@
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -100,13 +101,8 @@ bool MakeLink(const fs::path& link, const fs::path& target) {
 }
 
 void Remove(const fs::path& root) {
+  std::system(("chmod -R u+w '" + root.string() + "'").c_str());  // the read-only folders
   std::error_code ignored;
-  for (auto entry = fs::recursive_directory_iterator(root, ignored);
-       entry != fs::recursive_directory_iterator(); entry.increment(ignored)) {
-    if (!entry->is_symlink(ignored)) {
-      fs::permissions(*entry, fs::perms::owner_all, fs::perm_options::add, ignored);
-    }
-  }
   fs::remove_all(root, ignored);
 }
 #endif
@@ -132,6 +128,7 @@ DiskTree::DiskTree() {
     root = fs::temp_directory_path() / name;
   } while (!fs::create_directory(root));
   root_ = root.u16string() + kPathSeparator;
+  folders_ = &SystemFolderReader();
 }
 
 DiskTree::~DiskTree() { Remove(System(root_)); }  // without following a link
@@ -155,13 +152,6 @@ DiskTree& DiskTree::Add(TextView relative, std::uint32_t marks) {
 
 bool DiskTree::Link(TextView relative, TextView target) {
   return MakeLink(System(Path(relative)), System(Path(target)));
-}
-
-Text DiskTree::BeginSearch(const Text& root) { return SystemFolderReader().BeginSearch(root); }
-
-void DiskTree::ReadFolder(const Text& folder, const EntryVisitor& visit) {
-  opened.push_back(folder);
-  SystemFolderReader().ReadFolder(folder, visit);
 }
 
 }  // namespace fandrel::testing

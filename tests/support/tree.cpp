@@ -27,9 +27,8 @@ Text Tree::Path(TextView relative) const {
 
 Found Tree::Search(const Text& fragment) {
   FavoritesSources sources;
-  sources.readRoot = [this] { return located ? std::optional<Text>(root_) : std::nullopt; };
-  sources.folders = this;
-  opened.clear();
+  sources.readRoot = [this] { return std::optional(root_); };
+  sources.folders = folders_;
   Found found{SearchFavorites(fragment, matches_, distinct_, sources), {}, {}};
   for (std::size_t k = 0; k < matches_.size(); ++k) found.matches.push_back(matches_.FullPath(k));
   for (std::size_t k = 0; k < distinct_.size(); ++k) {
@@ -40,26 +39,27 @@ Found Tree::Search(const Text& fragment) {
 
 MemoryTree::MemoryTree() {
   root_ = Text(u"R") + kPathSeparator;
-  folders_[root_];
+  folders_ = this;
+  entries_[root_];
 }
 
 MemoryTree& MemoryTree::Add(TextView relative, std::uint32_t attributes) {
   const bool folder = relative.back() == u'/';
   const TextView parent = relative.substr(0, relative.rfind(u'/', relative.size() - 2) + 1);
-  if (!folders_.count(Path(parent))) Add(parent);
-  if (folder) folders_[Path(relative)];
+  if (!entries_.count(Path(parent))) Add(parent);
+  if (folder) entries_[Path(relative)];
   const TextView name = relative.substr(parent.size(), relative.size() - parent.size() - folder);
-  folders_[Path(parent)].emplace_back(name, attributes ? attributes
-                                            : folder   ? kAttributeDirectory
-                                                       : kAttributeArchive);
+  if (!attributes) attributes = folder ? kAttributeDirectory : kAttributeArchive;
+  entries_[Path(parent)].emplace_back(name, attributes);
   return *this;
 }
 
 void MemoryTree::ReadFolder(const Text& folder, const EntryVisitor& visit) {
+  if (folder == root_) opened.clear();  // a search begins
   opened.push_back(folder);
   visit(u".", kAttributeDirectory);
   visit(u"..", kAttributeDirectory);
-  for (const auto& [name, attributes] : folders_[folder]) {
+  for (const auto& [name, attributes] : entries_[folder]) {
     if (!(attributes & (kAttributeHidden | kAttributeSystem))) visit(name, attributes);
   }
 }

@@ -26,37 +26,37 @@ Texts Keys(const Texts& paths);
 // The parts of `text` between its '|'s.
 Texts Split(TextView text);
 
-// A Favorites tree made for one test, and the search's folder reader for it, so that a test
-// sees which folders the walk opened. Relative paths use '/'; one that ends in '/' is a
+// A Favorites tree made for one test. Relative paths use '/'; one that ends in '/' is a
 // folder, any other a shortcut, and the folders on the way are made plain.
-class Tree : public FolderReader {
+class Tree {
  public:
   Text Root() const { return root_; }
   Text Path(TextView relative) const;
   // A search of the tree into lists the tree keeps, as the window keeps its own.
   Found Search(const Text& fragment);
-  bool located = true;  // false: no usable Favorites location
-  Texts opened;         // the folders the walk opened, in order
 
  protected:
   Text root_;
+  FolderReader* folders_ = nullptr;  // what the search reads the tree with
 
  private:
   PathList matches_;
   PathList distinct_;
 };
 
-// In memory: an entry carries whatever attribute word it is given, and a folder lists its
-// entries in the order they were added, leaving out, as every folder reader does, those
-// marked hidden or system.
-class MemoryTree final : public Tree {
+// In memory, and its own folder reader, so that a test sees which folders the walk opened:
+// an entry carries whatever attribute word it is given, and a folder lists its entries in
+// the order they were added, leaving out, as every folder reader does, those marked hidden
+// or system.
+class MemoryTree final : public Tree, public FolderReader {
  public:
   MemoryTree();
   MemoryTree& Add(TextView relative, std::uint32_t attributes = 0);
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
+  Texts opened;  // the folders the walk opened, in order
 
  private:
-  std::map<Text, std::vector<std::pair<Text, std::uint32_t>>> folders_;
+  std::map<Text, std::vector<std::pair<Text, std::uint32_t>>> entries_;
 };
 
 // On this system's disk, read through its own folder reader: a fresh temporary folder,
@@ -64,12 +64,10 @@ class MemoryTree final : public Tree {
 class DiskTree final : public Tree {
  public:
   DiskTree();
-  ~DiskTree() override;
+  ~DiskTree();
   DiskTree& Add(TextView relative, std::uint32_t marks = 0);
   // A link to the folder `target`; false where the system makes none.
   bool Link(TextView relative, TextView target);
-  Text BeginSearch(const Text& root) override;
-  void ReadFolder(const Text& folder, const EntryVisitor& visit) override;
 };
 
 }  // namespace fandrel::testing

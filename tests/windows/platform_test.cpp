@@ -18,76 +18,59 @@
 namespace fandrel::testing {
 namespace {
 
-constexpr wchar_t kShellFolders[] =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-
-// HKEY_CURRENT_USER is a scratch key while a test runs.
-class Location : public ::testing::Test {
- protected:
-  void SetUp() override {
-    RegCreateKeyExW(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &scratch_,
-                    nullptr);
-    ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratch_), ERROR_SUCCESS);
-  }
-  void TearDown() override {
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    RegCloseKey(scratch_);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kScratch);
-  }
-  // The value as raw bytes, so that a test can leave out the terminating NUL.
-  static void Set(DWORD type, const void* data, DWORD bytes) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Favorites", type, data, bytes);
-  }
-  static void Set(const std::wstring& text, DWORD type = REG_SZ, bool nul = true) {
-    Set(type, text.c_str(), static_cast<DWORD>((text.size() + nul) * sizeof(wchar_t)));
-  }
-  static constexpr wchar_t kScratch[] = L"Software\\FandrelTests";
-  HKEY scratch_ = nullptr;
-};
-
-TEST_F(Location, IsTheValueWithOneBackslashAppendedOrTheShellsOwnFolder) {
+// Rows of raw values, each read afresh; HKEY_CURRENT_USER is a scratch key meanwhile, so
+// that the test never touches the real setting.
+TEST(Location, IsTheValueWithOneBackslashAppendedOrTheShellsOwnFolder) {
   PWSTR known = nullptr;
   ASSERT_TRUE(SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Favorites, 0, nullptr, &known)));
   const Text shells = Text(known, known + wcslen(known)) + u"\\";
   CoTaskMemFree(known);
+  constexpr wchar_t kScratch[] = L"Software\\FandrelTests";
+  HKEY scratch = nullptr;
+  RegCreateKeyExW(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &scratch,
+                  nullptr);
+  ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratch), ERROR_SUCCESS);
   EXPECT_EQ(ReadFavoritesRoot(), shells) << "no key";
 
   const std::wstring longValue = L"C:\\" + std::wstring(296, L'x');  // far past 128 bytes
   SetEnvironmentVariableW(L"FANDREL_TEST_HOME", L"C:\\Home\\Zoë");
-  const DWORD number = 42;
   const struct {
-    std::function<void()> set;
+    DWORD type;
+    std::wstring value;
+    bool nul;  // stored with its terminating NUL
     Text root;
   } rows[] = {
-      {[] { Set(L"D:\\"); }, u"D:\\\\"},
-      {[] { Set(L"C:\\Избранное\\\U0001F516"); }, u"C:\\Избранное\\\U0001F516\\"},
-      {[&] { Set(longValue); }, Text(longValue.begin(), longValue.end()) + u"\\"},
-      {[] { Set(L"C:\\NoNul", REG_SZ, false); }, u"C:\\NoNul\\"},
-      {[] { Set(L"%FANDREL_TEST_HOME%\\Favorites", REG_EXPAND_SZ); },
-       u"C:\\Home\\Zoë\\Favorites\\"},
-      {[] { Set(L""); }, shells},
-      {[&] { Set(REG_DWORD, &number, sizeof number); }, shells},
+      {REG_SZ, L"D:\\", true, u"D:\\\\"},
+      {REG_SZ, L"C:\\Избранное\\\U0001F516", true, u"C:\\Избранное\\\U0001F516\\"},
+      {REG_SZ, longValue, true, Text(longValue.begin(), longValue.end()) + u"\\"},
+      {REG_SZ, L"C:\\NoNul", false, u"C:\\NoNul\\"},
+      {REG_EXPAND_SZ, L"%FANDREL_TEST_HOME%\\Favorites", true, u"C:\\Home\\Zoë\\Favorites\\"},
+      {REG_SZ, L"", true, shells},
+      {REG_DWORD, L"\x2A", true, shells},  // 42, in four bytes
   };
-  // Each row is read afresh: nothing is kept from one read to the next.
   for (const auto& row : rows) {
-    row.set();
+    RegSetKeyValueW(HKEY_CURRENT_USER,
+                    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                    L"Favorites", row.type, row.value.c_str(),
+                    static_cast<DWORD>((row.value.size() + row.nul) * sizeof(wchar_t)));
     EXPECT_EQ(ReadFavoritesRoot(), row.root) << ::testing::PrintToString(row.root);
   }
+  RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+  RegCloseKey(scratch);
+  RegDeleteTreeW(HKEY_CURRENT_USER, kScratch);
 }
 
 // The walk reads every folder through the "\\?\" form, which takes a path exactly as
 // written: the root must be normalised first.
 TEST(FolderReader, ReadsFromTheLongFormOfTheNormalisedRoot) {
-  const struct {
-    Text root, read;
-  } rows[] = {
+  const std::pair<Text, Text> rows[] = {
       {u"D:\\\\", u"\\\\?\\D:\\"},
       {u"C:/Fav/../Favoritos\\", u"\\\\?\\C:\\Favoritos\\"},
       {u"\\\\server\\share\\Fav\\", u"\\\\?\\UNC\\server\\share\\Fav\\"},
       // One the system cannot make full is searched as nothing, not as the current folder.
       {Text(u"\0\\", 2), u""},
   };
-  for (const auto& row : rows) EXPECT_EQ(SystemFolderReader().BeginSearch(row.root), row.read);
+  for (const auto& [root, read] : rows) EXPECT_EQ(SystemFolderReader().BeginSearch(root), read);
 }
 
 // The shell reads "Twin.\x" as "Twin\x", opens no path of 260 characters or more, and a
