@@ -6,16 +6,13 @@
 #include "resource.h"
 #include "ui/win32/main_window.h"
 
-// Starts the program: creates and shows the main window, then dispatches its events until
-// it is destroyed, which ends the program.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  // No later load of a DLL by bare name from the program's own folder (the loader has
-  // already mapped the imports: see the dependent load flag in app/CMakeLists.txt).
+  // No later load of a DLL by bare name from the program's own folder. The imports are
+  // mapped before this; only the MSVC build keeps them to the system folder (app/CMakeLists.txt).
   fandrel::LoadDllsFromSystemFolderOnly();
 
-  // The shell may hand a favorite to a COM handler (callers of ShellExecute are asked to
-  // initialise COM this way first), and the names screen readers read come from a COM
-  // service.
+  // The shell may hand a favorite to a COM handler, so callers of ShellExecute initialise
+  // COM this way first ("ShellExecuteW"); the names screen readers read come from COM too.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};

@@ -3,8 +3,7 @@
 // only makes it) and against find where there is one, the sort and distinct pass alone, and
 // the peak memory of a search that matches most of the tree; then prints the goal lines. The
 // measurements take turns for ROUNDS (31) rounds, and each figure is the fastest of its
-// rounds: noise on a machine only ever adds time, so the fastest run is the steadiest
-// estimate of the cost.
+// rounds, as noise only ever adds time.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>

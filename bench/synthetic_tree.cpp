@@ -53,11 +53,11 @@ struct Folder {
   std::unordered_set<std::string> names;  // taken in this folder
 };
 
-// `wanted` itself, or with " (2)", " (3)"... when the folder already holds that name, as
-// a browser names a second favorite of the same title. Names are UTF-8 on every system.
+// `wanted` itself, or with " (2)", " (3)"... when the folder already holds that name.
+// Names are UTF-8 on every system.
 std::filesystem::path FreeName(Folder& folder, std::string wanted, const char* suffix) {
 #ifdef _WIN32
-  // Windows names hold none of these, and a browser saving a title puts '-' in their place.
+  // Characters no Windows name holds ("Naming Files, Paths, and Namespaces") become '-'.
   for (char& c : wanted)
     c = std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos ? c : '-';
 #endif

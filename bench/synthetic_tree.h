@@ -14,13 +14,12 @@ inline constexpr const char* kFewMatchesFragment = "origami";
 inline constexpr const char* kMostMatchesFragment = "e";
 
 // A shortcut title of the kind people keep in their Favorites, in several scripts, drawn
-// from `random`. None contains the special fragments above.
+// from `random`. None contains the first three fragments above.
 std::string ShortcutTitle(std::mt19937& random);
 
 // Fills the empty folder `root` with a Favorites tree of about `entries` entries, the same
-// for the same seed: nine in ten are shortcuts (empty files: the search reads names only)
-// named as a browser names them, the rest folders up to six levels deep. Returns the
-// number of shortcuts.
+// for the same seed: nine in ten are shortcuts (empty files: the search reads names only),
+// the rest folders up to six levels deep. Returns the number of shortcuts.
 long MakeSyntheticTree(const std::filesystem::path& root, long entries, std::uint32_t seed);
 
 }  // namespace fandrel::bench

@@ -14,8 +14,8 @@ void BareWalk(const std::string& root);
 bool RunFind(const std::string& root, const char* fragment);
 
 // The peak memory, in MiB, of a fresh process of this program run with `arguments`, whose
-// main returns ReportPeak(): on Windows its own peak in KiB, how the parent learns it (Wine
-// keeps no figures of a process that has ended); elsewhere the parent measures the child.
+// main returns ReportPeak(): on Windows its own peak in KiB, how the parent learns it;
+// elsewhere the parent measures the child.
 double PeakMiB(const std::vector<std::string>& arguments);
 int ReportPeak();
 

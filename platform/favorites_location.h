@@ -7,7 +7,7 @@
 namespace fandrel {
 
 // Where the current user's Favorites folder is, read afresh on every call, as a folder
-// path that always ends with a separator. Empty when no usable location can be found.
+// path that always ends with a separator. Nothing when no usable location can be found.
 std::optional<Text> ReadFavoritesRoot();
 
 }  // namespace fandrel

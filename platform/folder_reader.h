@@ -7,14 +7,14 @@
 
 namespace fandrel {
 
-// Bits of an entry's attribute word, with the values the Windows file system gives them.
+// Bits of an entry's attribute word, with their Windows values ("File Attribute Constants").
 inline constexpr std::uint32_t kAttributeReadOnly = 0x1;
 inline constexpr std::uint32_t kAttributeHidden = 0x2;
 inline constexpr std::uint32_t kAttributeSystem = 0x4;
 inline constexpr std::uint32_t kAttributeDirectory = 0x10;
 inline constexpr std::uint32_t kAttributeArchive = 0x20;
-// Set only for a link to another name (a symbolic link, junction or mount point); the
-// system's other reparse points, such as cloud files, are reported without it.
+// Set for a link to another name (a symbolic link, junction or mount point); on Windows,
+// ListedAttributes clears it for other reparse points, such as cloud files.
 inline constexpr std::uint32_t kAttributeReparsePoint = 0x400;
 // The word of an entry whose attributes could not be read.
 inline constexpr std::uint32_t kAttributesUnknown = 0xFFFFFFFF;

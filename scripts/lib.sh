@@ -1,6 +1,6 @@
 # Shell helpers shared by the scripts in scripts/ and by tests/e2e/run: packages, a
-# locale, a virtual display, throwaway Wine prefixes. Source it from bash; it sets no
-# options of its own.
+# locale, a virtual display, Wine prefixes. Source it from bash; it sets no options of its
+# own.
 #
 #   fandrel_install_missing [PKG...]  install (apt-get) only the packages dpkg lacks;
 #                                     with no argument, everything the project needs
@@ -13,7 +13,9 @@
 #   fandrel_prefix DIR                use the Wine prefix in DIR (export WINEPREFIX and
 #                                     Wine's quiet settings), made first if missing
 #                                     (wineboot -i, with Wine's own fonts)
+#   fandrel_quiet                     copy its input to stderr, less Wine's noise
 #   fandrel_wine ARGS...              wine ARGS, without the "wine32 is missing" noise
+#   fandrel_reg ARGS...               wine reg ARGS, tried twice
 #   fandrel_reg_add KEY VALUE TYPE DATA   one registry value (wine reg add ... /f)
 #   fandrel_windows_path PATH         the Wine path (Z:\...) of an absolute Unix path
 #   fandrel_set_dpi DPI               LogPixels for the prefix, then stops wineserver
@@ -51,7 +53,8 @@ fandrel_clang_runtime() {
   echo "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 }
 
-# Wine takes the user's locale from LC_ALL only when the system has that locale.
+# Wine takes the user's locale from LC_ALL only when the system has that locale (the
+# TurkishLocale test checks that it arrived).
 fandrel_ensure_locale() {
   locale -a 2>/dev/null | grep -qix "${1/UTF-8/utf8}" && return 0
   fandrel_log "Generating the locale $1"
@@ -78,7 +81,7 @@ fandrel_virtual_display() {
     --server-args="-screen 0 $screen -nolisten tcp" "$@"
 }
 
-# Wine prints a note about its missing 32-bit half on every start; it is noise here.
+# Debian's wine script notes its missing 32-bit half on every start: noise here.
 fandrel_quiet() {
   grep -v -E 'wine32 is missing|multiarch needs|dpkg --add-architecture|apt-get install wine32|^$' >&2
 }
@@ -96,15 +99,13 @@ fandrel_prefix() {
   timeout 180 wineboot -i >/dev/null 2>&1
   timeout 60 wineserver -w
   [ -f "$WINEPREFIX/system.reg" ] || { fandrel_log "wineboot failed in $1"; return 1; }
-  # Debian's Wine does not find the TrueType fonts of fonts-wine by itself: without
-  # them dialogs fall back to another face and the caption buttons (Marlett) show as
-  # letters. Wine does load every font in the prefix's Fonts folder.
+  # The fonts of fonts-wine, where Wine loads fonts from: Debian's Wine does not find them
+  # by itself, and without Marlett the caption buttons show as letters.
   cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
   return 0
 }
 
-# A prefix's first registry write can fail while its wineserver is still starting up;
-# one more try after a pause gets through.
+# A prefix's first registry write has been seen to fail while its wineserver starts up.
 fandrel_reg() {
   timeout 60 wine reg "$@" >/dev/null 2>&1 || { sleep 1 && timeout 60 wine reg "$@" >/dev/null 2>&1; }
 }
@@ -135,12 +136,9 @@ fandrel_stop_wine() {
   return 0
 }
 
-# fandrel_screenshot EXE OUT [STEP...]
-#   Runs EXE on a Wine virtual desktop (so its caption bar is drawn), plays the steps
-#   on it with xdotool, saves the desktop cropped to the window as the PNG OUT, then
-#   ends the program. Steps: "type:TEXT", "key:KEYS" (xdotool key names), "sleep:SECONDS".
-#   Needs DISPLAY and WINEPREFIX; the desktop is 640 x 360, large enough for the window
-#   at 150% with its list dropped down.
+# fandrel_screenshot: on a Wine virtual desktop, so that the caption bar is drawn. Steps:
+# "type:TEXT", "key:KEYS" (xdotool key names), "sleep:SECONDS". Needs DISPLAY and
+# WINEPREFIX; the desktop, 640 x 360, holds the window at 150% with its list dropped down.
 fandrel_screenshot() {
   local exe=$1 out=$2 desktop="" step
   shift 2
@@ -154,10 +152,9 @@ fandrel_screenshot() {
     convert png:- -trim -format "%w" info: 2>/dev/null || echo 0)" -gt 100 ]' ||
     { fandrel_log "the program's window did not appear"; kill "$pid" 2>/dev/null; return 1; }
   sleep 1
-  # Keys reach the program only after the desktop window has the X focus and Wine has
-  # seen a second click in it (the first only wakes the desktop up): clicks into the
-  # text box of the window, which Wine puts at the desktop's top left (y 42 is inside
-  # it at 100% and at 150%). Then the pointer goes out of the way of the picture.
+  # Keys reach the program only once the desktop window has the X focus and a click: one
+  # in the window's text box, which Wine puts at the desktop's top left (y 42 is inside it
+  # at 100% and at 150%).
   xdotool windowfocus --sync "$desktop" 2>/dev/null
   xdotool mousemove --window "$desktop" 100 42 click 1 sleep 0.5
   for step in "$@"; do

@@ -14,12 +14,10 @@ namespace {
 
 bool IsDotEntry(TextView name) { return name == u"." || name == u".."; }
 
-// Folders marked read-only or archive are left out, and so are links to folders (symbolic
-// links, junctions and mount points, which the folder reader reports as reparse points),
-// so that the walk cannot loop; so is an entry whose attributes could not be read. Hidden
-// and system entries never reach the walk: the folder reader leaves them out. Every other
-// bit is ignored: a compressed, encrypted, cloud or unindexed folder holds the user's
-// shortcuts like any other.
+// Folders marked read-only or archive are left out, and so are links (reported as reparse
+// points), so that the walk cannot loop, and entries whose attributes could not be read.
+// Hidden and system entries never get here: the folder reader leaves them out. Every other
+// bit is ignored: a compressed, encrypted, cloud or unindexed folder is searched.
 bool IsSearchedFolder(std::uint32_t attributes) {
   constexpr std::uint32_t kKeptOut =
       kAttributeReadOnly | kAttributeArchive | kAttributeReparsePoint;
@@ -27,15 +25,14 @@ bool IsSearchedFolder(std::uint32_t attributes) {
          (attributes & kKeptOut) == 0;
 }
 
-// The walk: every matching shortcut's full path, in breadth-first order, each folder's
-// entries in the file system's own order. The lower-cased title that was matched is the
-// path's title key, so it is kept for the sort instead of being computed again. A
-// folder's path is stored with the matches once, at its first match.
+// Every matching shortcut's path, breadth-first, each folder's entries in the file
+// system's own order. The lowered title that matched is the path's title key, kept for the
+// sort. A folder's path is stored with the matches once, at its first match.
 void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& folders,
                     PathList& matches, TitleKeys& keys) {
   const Text start = folders.BeginSearch(root);
   if (start.empty()) return;
-  // The folders to visit, in order: their paths stored once each, and where each one is.
+  // The folders to visit, in order.
   TextStore folderPaths;
   std::vector<std::uint32_t> folderQueue{folderPaths.Store(start)};
   Text folder;

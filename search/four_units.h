@@ -14,7 +14,6 @@ namespace fandrel {
 // units at a time.
 inline constexpr std::uint64_t kEachUnit = 0x0001000100010001;
 
-// Whether all four units are ASCII.
 constexpr bool AllAscii(std::uint64_t four) { return (four & 0xFF80 * kEachUnit) == 0; }
 
 // FoldAscii on each of four ASCII units: bit 7 of a unit is set by adding 0x3F from 'A' on,
@@ -23,11 +22,10 @@ constexpr std::uint64_t FoldAsciiFour(std::uint64_t four) {
   return four | ((four + 0x3F * kEachUnit) & ~(four + 0x25 * kEachUnit) & 0x80 * kEachUnit) >> 2;
 }
 
-// Whether FoldAscii is still to be applied to a key's units as they are read: so for a key
-// read from its shortcut's name.
+// Whether FoldAscii is still to be applied to a key's units as they are read (a key read
+// from its shortcut's name).
 enum class Folding : std::uint8_t { kNone, kAsRead };
 
-// Where a key's code units are, how many, and how they are read.
 struct KeyUnits {
   const char16_t* data;
   std::uint32_t size;

@@ -9,12 +9,10 @@
 
 namespace fandrel {
 
-// A growable, ordered list of full paths with 0-based positions, held compactly: every
-// folder path and every entry name once, in one store of UTF-16 text, and each path as
-// two numbers. A search that matches most of a large tree keeps eight bytes per path
-// beside its name rather than a string of its own, and a full path is made only when it
-// is needed (to open it). Lists made from one another share the store, which lives as
-// long as any of them.
+// An ordered list of full paths held compactly: each folder path and each name once in one
+// store of UTF-16 text, and each path as two numbers (eight bytes) into it, so that a search
+// matching most of a large tree keeps no string per path; a full path is made only to open
+// it. Lists made by Pick share the store, which lives as long as any of them.
 class PathList {
  public:
   std::size_t size() const { return entries_.size(); }
@@ -36,8 +34,8 @@ class PathList {
 
  private:
   struct Entry {
-    std::uint32_t folder;  // the folder path, in the store
-    std::uint32_t name;    // the name, in the store
+    std::uint32_t folder;  // in the store
+    std::uint32_t name;    // in the store
   };
   std::uint32_t Store(TextView text);
 

@@ -29,10 +29,10 @@ struct Head {
 struct Item {
   std::uint64_t headUnits;  // Head::units
   std::uint8_t headCount;   // Head::count
-  Folding folding;          // how the key's units are read
-  std::uint16_t size;       // of the key, in units (no name has 65,536)
-  std::uint32_t position;   // of the key in the list
-  const char16_t* data;     // the key's units
+  Folding folding;
+  std::uint16_t size;      // of the key, in units (no name has 65,536)
+  std::uint32_t position;  // of the key in the list
+  const char16_t* data;    // the key's units
 
   Head HeadOf() const { return {headUnits, headCount}; }
   KeyUnits Units() const { return {data, size, folding}; }
@@ -133,8 +133,8 @@ class Ranking {
 
   // Where titles share beginnings, many keys share their next four units too: then the
   // distinct heads are few, and each item is moved straight to its head's place among them,
-  // a pass over the items rather than a sort of them. False, with nothing moved, where more
-  // than one item in kItemsPerHead has a head of its own.
+  // a pass over the items rather than a sort of them. False, with nothing moved, past one
+  // distinct head per kItemsPerHead items.
   bool Distribute(std::size_t begin, std::size_t end) {
     if (!CountHeads(begin, end)) return false;
     PlaceHeads();
@@ -142,8 +142,8 @@ class Ranking {
     return true;
   }
 
-  // Finds each item's head in a table of the distinct heads (slotOf_), and counts the items
-  // of each. False as soon as the heads are too many to be worth it.
+  // Puts the distinct heads in a hash table (slots_), each item's slot in slotOf_, and counts
+  // the items of each head. False as soon as the heads are too many.
   bool CountHeads(std::size_t begin, std::size_t end) {
     const std::size_t most = (end - begin) / kItemsPerHead;
     std::size_t capacity = kFewestSlots;
@@ -203,11 +203,10 @@ class Ranking {
 
   // Groups of fewer items are sorted outright.
   static constexpr std::size_t kManyItems = 64;
-  // Distribute gives up past one distinct head in this many items: they are sorted instead.
   static constexpr std::size_t kItemsPerHead = 16;
   static constexpr std::size_t kFewestSlots = 64;
-  // 2^64 divided by the golden ratio: multiplied by it, a number's top bits spread any set
-  // of heads evenly over a table whose size is a power of two (Fibonacci hashing).
+  // 2^64 divided by the golden ratio: a head's first slot is the top bits of its product with it
+  // (Fibonacci hashing).
   static constexpr std::uint64_t kGoldenRatio = 0x9E3779B97F4A7C15u;
 
   struct Slot {  // one distinct head

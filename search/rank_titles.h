@@ -7,9 +7,8 @@
 
 namespace fandrel {
 
-// A rank for each key, from 0 up with none left out: equal keys get equal ranks and a
-// smaller key a smaller one, so that comparing two ranks decides exactly what comparing the
-// two keys ordinally would.
+// A rank for each key, from 0 up with none left out, so that comparing two ranks decides
+// exactly what comparing the two keys ordinally would.
 std::vector<std::uint32_t> RankTitleKeys(const TitleKeys& keys);
 
 }  // namespace fandrel

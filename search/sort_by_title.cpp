@@ -8,8 +8,7 @@
 namespace fandrel {
 namespace {
 
-// (lo + hi) / 2 rounded to the nearest integer, an exact half going to the even
-// neighbour. The pivot it picks decides the order of equal keys.
+// (lo + hi) / 2 rounded to the nearest integer, an exact half going to the even neighbour.
 std::ptrdiff_t Middle(std::ptrdiff_t lo, std::ptrdiff_t hi) {
   const std::ptrdiff_t sum = lo + hi;
   std::ptrdiff_t mid = sum / 2;
@@ -72,14 +71,13 @@ void Partition(std::uint64_t* entries, std::ptrdiff_t& i, std::ptrdiff_t& j, std
 // The exact quicksort. Each entry holds its key's rank in the high half and where it came
 // from in the low half, so that an exchange moves one number.
 void Quicksort(std::vector<std::uint64_t>& entries, std::ptrdiff_t lo, std::ptrdiff_t hi) {
-  // The two parts of a partition are disjoint, so sorting the smaller one by recursion
-  // and the larger one in this loop gives the same result as sorting both by recursion,
-  // with a stack no deeper than log2(n).
+  // The parts of a partition are disjoint: sorting the smaller by recursion and the larger
+  // in this loop gives what recursing into both would, with a stack no deeper than log2(n).
   while (lo < hi) {
     std::ptrdiff_t i = lo;
     std::ptrdiff_t j = hi;
-    // Equal keys stop both scans and are exchanged too: with the pivot, this is what
-    // decides which of several equal titles ends up first.
+    // Equal keys stop both scans and are exchanged too: with the pivot, this decides which
+    // of several equal titles ends up first.
     Partition(entries.data(), i, j, entries[static_cast<std::size_t>(Middle(lo, hi))] >> 32);
     if ((j - lo) < (hi - i)) {
       if (lo < j) Quicksort(entries, lo, j);
@@ -91,8 +89,7 @@ void Quicksort(std::vector<std::uint64_t>& entries, std::ptrdiff_t lo, std::ptrd
   }
 }
 
-// The exact quicksort of `paths` by title, on the ranks of their keys, and of `ranks` with
-// them.
+// The exact quicksort of `paths` by title, and of `ranks` with them.
 void SortByRanks(PathList& paths, std::vector<std::uint32_t>& ranks) {
   if (ranks.empty()) return;
   if (*std::max_element(ranks.begin(), ranks.end()) == ranks.size() - 1) {

@@ -9,10 +9,9 @@ namespace fandrel {
 
 // Sorts `paths` by title with the exact quicksort, on the ranks RankTitleKeys gave their
 // keys, then returns the distinct pass: the first path of each run of equal titles, in
-// order. Among equal keys the outcome is fixed by the quicksort's partition (the pivot is
-// the middle position, rounded to the nearest, an exact half to the even one): the order
-// the user sees, and which of several equal titles the distinct pass keeps, depend on it,
-// so this is one exact quicksort rather than any sort that merely orders the keys.
+// order. The order of equal titles is fixed by the quicksort's partitions (the pivot is the
+// middle position, an exact half rounded to the even one): the order the user sees, and
+// which of several equal titles is kept, depend on it, so no other sort will do.
 PathList SortAndKeepDistinct(PathList& paths, std::vector<std::uint32_t> ranks);
 
 }  // namespace fandrel

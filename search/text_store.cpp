@@ -5,7 +5,7 @@
 namespace fandrel {
 
 std::uint32_t TextStore::Store(TextView text) {
-  // Each text is preceded by its length, and never straddles two blocks.
+  // A text never straddles two blocks.
   if (used_ + 1 + text.size() > kBlockSize) {
     blocks_.push_back(std::make_unique_for_overwrite<char16_t[]>(kBlockSize));
     used_ = 0;

@@ -8,17 +8,16 @@
 
 namespace fandrel {
 
-// Many short texts, kept one after another in blocks of fixed size, each found again by
-// the number Store gave it. A search that matches most of a large tree stores hundreds
-// of thousands of names here: in blocks, no text is ever moved, and growing never holds
-// an old and a new copy of everything at once, as one growing string would.
+// Many short texts, each with its length before it, one after another in blocks of fixed
+// size, and found again by the number Store gave it. A search that matches most of a large
+// tree stores hundreds of thousands of names here: in blocks, no text is ever moved, and
+// growing never holds an old and a new copy of everything at once, as one string would.
 class TextStore {
  public:
-  // Each text takes a unit for its length and its own units, in one block.
   static constexpr unsigned kBlockBits = 18;  // 256 Ki code units, 512 KiB
   static constexpr std::uint32_t kBlockSize = 1u << kBlockBits;
-  // The longest text it takes: the longest path Windows opens ("Maximum Path Length
-  // Limitation"), longer than any Linux opens.
+  // The longest text it is given: the longest path Windows opens ("Maximum Path Length
+  // Limitation").
   static constexpr std::size_t kLongest = 32767;
 
   std::uint32_t Store(TextView text);

@@ -18,7 +18,7 @@ bool TitleKeyOf(TextView name, Text& key) {
   key.resize(name.size());
   bool hasI = false;
   std::size_t k = 0;
-  for (; k + 4 <= name.size(); k += 4) {  // four units at a time
+  for (; k + 4 <= name.size(); k += 4) {
     std::uint64_t four;
     std::memcpy(&four, name.data() + k, sizeof four);
     if (!AllAscii(four)) break;

@@ -20,12 +20,11 @@ inline constexpr std::size_t kSuffixLength = 4;
 Text GetTitleKey(TextView path);
 
 // The same for an entry name, into `key`, whose storage is reused: the walk computes one
-// for every candidate of the tree. True when the key is the name less its suffix with only
-// FoldAscii applied, as it is for most titles.
+// for every candidate of the tree. True when the key is known to be the name less its
+// suffix with only FoldAscii applied, as it is for most titles.
 bool TitleKeyOf(TextView name, Text& key);
 
-// Whether an entry name ends in ".url" regardless of case (a name shorter than the suffix
-// never does).
+// Whether an entry name ends in ".url" regardless of case.
 bool HasShortcutSuffix(TextView name);
 
 // The title keys of a list's paths, in the list's order, for ranking them. A key that is
@@ -41,7 +40,6 @@ class TitleKeys {
   void Append(TextView key, bool folded);
   std::size_t size() const { return at_.size(); }
 
-  // Where key k's units are.
   KeyUnits UnitsOf(std::size_t k) const;
   std::uint64_t FirstFour(std::size_t k) const { return firstFours_[k]; }  // UnitsOf(k).FourFrom(0)
 

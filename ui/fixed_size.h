@@ -21,10 +21,9 @@ struct TwipsSize {
 // The size the window keeps: its outer size in pixels at `dpi`, in twips.
 TwipsSize SaveOuterSize(PixelSize outer, int dpi);
 
-// The resize rule. In the normal state any other size is undone: the answer is the
-// saved size in pixels at `dpi`. A minimised or maximised window, or one that already
-// has the saved size (as after the rule's own change), is left alone: no answer, so
-// the rule's own resize does not start another.
+// The resize rule: in the normal state, the saved size in pixels at `dpi` when the window
+// has another. A minimised or maximised window, or one that has the saved size (as after
+// the rule's own resize, which so starts no other), gets no answer.
 std::optional<PixelSize> SizeToRestore(WindowState state, PixelSize outer, TwipsSize saved,
                                        int dpi);
 

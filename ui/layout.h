@@ -36,17 +36,15 @@ inline constexpr TwipsRect kInputTwips{45, 135, 3990, 285};
 inline constexpr TwipsRect kCancelTwips{3465, 180, 465, 240};
 inline constexpr TwipsRect kListTwips{45, 135, 4020, 315};
 
-// Twips to pixels at `dpi`, rounding halves away from zero exactly as
-// MulDiv(twips, dpi, 1440) does.
+// Twips to pixels at `dpi`, rounding halves away from zero.
 int TwipsToPixels(int twips, int dpi);
 
 // Pixels to twips at `dpi`, rounding to the nearest twip and halves to even. For any
 // dpi up to 1440 a twip is finer than a pixel, so TwipsToPixels(PixelsToTwips(p)) == p.
 int PixelsToTwips(int pixels, int dpi);
 
-// Where everything goes at `dpi`, in client coordinates of the main window. Each
-// control sits at the frame's origin plus its own offset; it is a sibling of the frame,
-// not its child.
+// Where everything goes at `dpi`, in client coordinates of the main window. Each control
+// sits at the frame's origin plus its own offset, as a sibling of the frame.
 struct MainLayout {
   int clientWidth;
   int clientHeight;

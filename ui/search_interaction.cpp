@@ -32,8 +32,7 @@ void SearchInteraction::PresentOutcome(Outcome outcome) {
       view_.FocusInput();
       break;
     case Outcome::kSeveral: {
-      // Emptied in one step rather than entry by entry from the top: with tens of
-      // thousands of entries, removing the first one each time costs quadratic time.
+      // Emptied in one step, not entry by entry: the list may hold tens of thousands.
       view_.ClearList();
       std::vector<Text> keys;
       keys.reserve(distinct_.size());

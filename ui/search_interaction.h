@@ -23,9 +23,8 @@ class SearchInteraction {
  public:
   explicit SearchInteraction(MainView& view, SearchFunction search = SearchSystemFavorites);
 
-  // Key-press handlers: `code` is the character of the key, 13 for Enter. They leave the
-  // key to the control's own handling afterwards, but for Enter in the text box, where that
-  // handling would only beep (see KeyRouting).
+  // Key-press handlers: `code` is the character of the key, kEnterKey for Enter. The key
+  // goes on to the control afterwards, but for Enter in the text box (see RouteKeys).
   void OnInputKeyPress(char16_t code);
   void OnListKeyPress(char16_t code);
 

@@ -39,9 +39,8 @@ class PosixFolderReader final : public FolderReader {
  public:
   Text BeginSearch(const Text& root) override { return root_ = root; }
 
-  // The folder is listed with the same system calls as the standard directory stream
-  // makes (open, fstat, getdents64, close), with the status it gets used for the
-  // read-only decision rather than asked for again. This stand-in serves Linux.
+  // Listed with the calls the standard directory stream makes on Linux (open, fstat,
+  // getdents64, close), its status serving the read-only decision.
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override {
     AssignFileName(folder, path_);
     const int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -2,10 +2,9 @@
 
 namespace fandrel {
 
-// From here on, every DLL asked for by bare name, by the program or by a system DLL on its
-// behalf (COM, the common controls, the shell's open), is loaded from the system folder
-// only. Otherwise the program's own folder is searched first, and a program started from
-// the Downloads folder would load whatever DLL of a system name was downloaded beside it.
+// From here on, a DLL loaded by bare name in this process comes from the system folder only
+// ("SetDefaultDllDirectories"), not first from the program's own folder ("Dynamic-Link
+// Library Search Order"), where a download could have put one of a system DLL's name.
 // False where the system refused.
 bool LoadDllsFromSystemFolderOnly();
 

@@ -11,21 +11,22 @@ namespace {
 constexpr wchar_t kShellFoldersKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-// The "Favorites" value of the shell's folder list, whatever its length; a REG_EXPAND_SZ
-// value comes back expanded. Empty when the key or value is missing or unreadable.
+// The "Favorites" value of the shell's folder list, whatever its length. Empty when the key
+// or value is missing or unreadable.
 std::wstring ReadShellFoldersValue() {
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_QUERY_VALUE, &key) !=
       ERROR_SUCCESS) {
     return {};
   }
-  // Asking for REG_SZ alone also takes a REG_EXPAND_SZ value, expanded.
+  // REG_SZ alone also takes a REG_EXPAND_SZ value, expanded (the Location test's REG_EXPAND_SZ
+  // row).
   constexpr DWORD kFlags = RRF_RT_REG_SZ;
   std::wstring value;
   DWORD bytes = 0;
   LSTATUS status = RegGetValueW(key, nullptr, L"Favorites", kFlags, nullptr, nullptr, &bytes);
-  // The value may grow between the size query and the read, and an expanded value may
-  // need more room than the stored one: read again with the size the failed read gave.
+  // Read again with the size a failed read gives: the value may grow meanwhile, and
+  // expanding it may need more room than it takes stored.
   for (int attempt = 0; attempt < 8 && (status == ERROR_SUCCESS || status == ERROR_MORE_DATA);
        ++attempt) {
     value.assign(bytes / sizeof(wchar_t) + 1, L'\0');
@@ -51,11 +52,12 @@ std::wstring KnownFavoritesFolder() {
 
 std::optional<Text> ReadFavoritesRoot() {
   std::wstring folder = ReadShellFoldersValue();
-  // An empty value would make the walk start at the root of the current drive.
+  // An empty value would make the walk start at the root of the current drive ("File path
+  // formats on Windows systems").
   if (folder.empty()) folder = KnownFavoritesFolder();
   if (folder.empty()) return std::nullopt;
-  // Appended whatever the value ends with: "D:\" gives "D:\\", which Windows reads as
-  // the same folder.
+  // Appended whatever the value ends with: "D:\" gives "D:\\", read as the same folder
+  // (the FolderReader test).
   folder += L'\\';
   return FromWide(folder);
 }

@@ -19,14 +19,16 @@ namespace {
 
 class Win32FolderReader final : public FolderReader {
  public:
-  // Folders are read through the "\\?\" form of their exact names: any other form would
-  // read a folder whose name ends in a dot or a space as the folder named without them.
+  // Folders are read through the "\\?\" form of their exact names: any other form reads a
+  // folder whose name ends in a dot as the one named without it ("File path formats on
+  // Windows systems").
   Text BeginSearch(const Text& root) override { return FromWide(LongPathForm(ToWide(root))); }
 
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override {
     const std::wstring pattern = ToWide(folder) + L'*';
     WIN32_FIND_DATAW data;
-    // The attribute word comes with each name, and with a reparse point its tag.
+    // The attribute word comes with each name, and with a reparse point its tag
+    // ("WIN32_FIND_DATAW").
     HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) return;

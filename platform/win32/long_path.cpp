@@ -12,7 +12,7 @@ std::wstring LongPathForm(std::wstring_view path) {
                                     nullptr)) > full.size()) {
     full.resize(length);
   }
-  if (length == 0) return {};  // the system could not make it full
+  if (length == 0) return {};
   full.resize(length);
   // Already in the long form, or a device path ("\\.\"), which has no other.
   if (full.starts_with(kLongPrefix) || full.starts_with(L"\\\\.\\")) return full;

@@ -10,10 +10,9 @@ namespace fandrel {
 inline constexpr std::wstring_view kLongPrefix = L"\\\\?\\";
 inline constexpr std::wstring_view kLongUncPrefix = L"\\\\?\\UNC\\";
 
-// The long form of `path` once GetFullPathNameW has made it full and normalised it, as the
-// long form takes no normalising of its own ("File path formats on Windows systems": '/'
-// read as '\', "." and ".." resolved, a name's one trailing dot dropped). Empty when the
-// system cannot make the path full.
+// The long form of `path` once GetFullPathNameW has made it full and normalised it, which
+// the long form skips ("File path formats on Windows systems"). Empty when the system
+// cannot make the path full.
 std::wstring LongPathForm(std::wstring_view path);
 // The usual form of a path in the long form: "\\?\D:\x" is "D:\x", "\\?\UNC\s\x" is "\\s\x".
 std::wstring UsualForm(std::wstring path);

@@ -6,8 +6,8 @@
 namespace fandrel {
 namespace {
 
-// The user's locale's own rules: without LCMAP_LINGUISTIC_CASING, Windows lowers the
-// Turkish and Azeri 'I' to 'i' as in English rather than to the dotless 'ı'.
+// The locale's linguistic casing rather than the file system's ("LCMapStringEx"): under a
+// Turkish locale, 'I' lowers to the dotless 'ı' (the TurkishLocale test).
 constexpr DWORD kLowerCase = LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING;
 
 }  // namespace
@@ -18,7 +18,7 @@ void LowerCase(TextView text, Text& lowered) {
   if (text.empty()) return;
   const std::wstring source = ToWide(text);
   const int sourceLength = static_cast<int>(source.size());
-  // Lower-casing keeps the length of the text; the size query is only the fallback.
+  // Tried at the text's own length first; the size query is only the fallback.
   std::wstring lower(source.size(), L'\0');
   int written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kLowerCase, source.data(), sourceLength,
                               lower.data(), sourceLength, nullptr, nullptr, 0);

@@ -14,7 +14,8 @@ bool ReadAsItself(const std::wstring& path) {
   return !path.empty() && path.size() < MAX_PATH && Normalised(path) == path;
 }
 
-// A file or folder by its volume and its index there, which no form of its path changes.
+// A file or folder by its volume and its index there, which no form of its path changes
+// ("BY_HANDLE_FILE_INFORMATION").
 struct FileId {
   DWORD volume, high, low;
   friend bool operator==(const FileId&, const FileId&) = default;
@@ -22,7 +23,7 @@ struct FileId {
 
 std::optional<FileId> IdOf(const std::wstring& path) {
   // No access asked and every sharing allowed, so that a file another program holds open
-  // is identified all the same; folders open only with backup semantics.
+  // is identified all the same; folders open only with backup semantics ("CreateFileW").
   const HANDLE file =
       CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -42,7 +43,7 @@ std::wstring ShortForm(const std::wstring& exact) {
     const DWORD length =
         GetShortPathNameW(exact.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
     if (length == 0) return {};
-    // Too small, the answer is the size needed, its terminating NUL included.
+    // Too small, the answer is the size needed, its NUL included ("GetShortPathNameW").
     if (length < shortForm.size()) return shortForm.substr(0, length);
     shortForm.assign(length, L'\0');
   }

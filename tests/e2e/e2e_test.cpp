@@ -1,9 +1,5 @@
-// The real fandrel.exe driven from outside as a user drives it: real key presses through
-// the dialog manager, reads of its window through Win32, and the shell's "open" of a
-// shortcut taking the way a user's open takes, through the system's own handler for
-// Internet shortcuts, to the URL inside it. Each test shortcut holds a URL of the session's
-// own scheme, whose handler, fandrel_opened.exe, logs it. Only what the real window can
-// show is checked here; the rules behind it are tested natively.
+// The real fandrel.exe driven as a user drives it: key presses, reads of its window, and
+// shortcuts opened through the system's handler to URLs that fandrel_opened.exe logs.
 #include <windows.h>
 #include <oleacc.h>
 
@@ -28,7 +24,6 @@
 namespace fandrel::testing {
 namespace {
 
-// Wine on a busy machine can be slow to start a process.
 template <typename Predicate>
 bool WaitUntil(Predicate done, ULONGLONG ms = 15000) {
   for (const ULONGLONG end = GetTickCount64() + ms; !done(); Sleep(20)) {
@@ -69,10 +64,10 @@ void SetValue(HKEY root, const std::wstring& key, const wchar_t* name, DWORD typ
 constexpr char kScheme[] = "fandrel-test";
 
 // While the driver runs, the user's Favorites are a tree of its own (in both keys the shell
-// keeps, as it may write one from the other), and the URLs of its scheme open with
-// fandrel_opened.exe. The handler of Internet shortcuts stays as the system registered it.
-// A user's scheme belongs in HKCU\Software\Classes ("Registering an Application to a URI
-// Scheme"); Wine reads schemes from HKCR only.
+// keeps), and the URLs of its scheme open with fandrel_opened.exe; the handler of Internet
+// shortcuts stays as the system registered it. A user's scheme belongs in
+// HKCU\Software\Classes ("HKEY_CLASSES_ROOT Key"); under Wine it goes in HKCR, which the
+// session shows Wine reads.
 struct Desktop : ::testing::Environment {
   void SetUp() override {
     const HKEY classes = RunningUnderWine() ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
@@ -162,11 +157,10 @@ class E2e : public ::testing::Test {
   }
 
   HWND Control(int id) const { return GetDlgItem(window_, id); }
-  // Keys go to the control with the keyboard focus in the foreground window. Windows lets
-  // a program in the background bring a window to the foreground only once the user has
-  // pressed Alt (the documented release of the foreground lock), so when another program
-  // holds the foreground, the request is made with Alt held down. A press that cannot
-  // reach the control fails here.
+  // Keys go to the control with the keyboard focus in the foreground window. A program in
+  // the background may bring a window to the foreground once Alt has been pressed
+  // ("LockSetForegroundWindow"), so when another program holds the foreground, the request
+  // is made with Alt held down. A press that cannot reach the control fails here.
   void FocusOn(HWND control) {
     if (GetForegroundWindow() != window_) {
       Key(VK_MENU);
@@ -287,7 +281,7 @@ TEST_F(E2e, NamesItsControlsForScreenReaders) {
 // anywhere in the address space, no code run from data, and the import of the call that
 // keeps later DLL loads to the system folder. The MSVC build also asks for Control Flow
 // Guard, CET shadow stacks, and its imports taken from the system folder alone, which the
-// MinGW linker cannot ask for (nor do its headers name them).
+// MinGW linker here cannot ask for (nor do its headers name them all).
 TEST(Headers, AskForHardeningAndDllsFromTheSystemFolderOnly) {
   const HMODULE image =
       LoadLibraryExW(Beside(L"fandrel.exe").c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -335,8 +329,7 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
   const Text deep =
       Text(120, u'F') + u"/" + Text(130 - desktop->tree.Root().size(), u'G') + u"/Deep.url";
   // The system's handler takes the shortcut's path in the ANSI code page (Wine's OpenURL, seen
-  // here): a title in another script is found and listed, but whether it opens is the
-  // handler's affair.
+  // here): a title in another script is listed, but whether it opens is the handler's affair.
   for (const auto& [file, url] : {std::pair{Text(u"Viajes/Pronóstico del tiempo.URL"), "weather"},
                                   {u"Zeta News.url", "zeta"},
                                   {u"_news digest.url", "digest"},
@@ -367,11 +360,10 @@ TEST_F(E2e, SearchesOpenTheTitleTheUserMeantAndEscGoesBackThenEnds) {
   // What would reach a twin opens nothing.
   Press(VK_RETURN, L"twin");
   EXPECT_TRUE(InMode(0));
-  // The dotted and the deep shortcut reach the shell through their short forms. Wine makes
-  // short names everywhere and hands them to the handler as they are: they open. Whether
-  // Windows lengthens a short form again before the handler reads it (%l) only a run there
-  // shows: they open, or nothing does. Without short names they open nothing (the shell
-  // may say that it cannot open the deep one).
+  // The dotted and the deep shortcut reach the shell through their short forms. Under Wine
+  // they open, as seen here: it makes short names everywhere and hands them on as they are.
+  // Whether Windows lengthens a short form again before the handler reads it (%l) only a run
+  // there shows. Without short names they open nothing (the shell may say so of the deep one).
   for (const auto& [fragment, url] : {std::pair{L"dotted", "dotted"}, {L"deep", "deep"}}) {
     Press(VK_RETURN, fragment);
     const bool arrived = Urls(opened.size() + 1, shortNames ? 10000 : 3000).size() > opened.size();

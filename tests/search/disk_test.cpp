@@ -14,7 +14,7 @@ namespace {
 // Each row builds a tree. A search for "news" must find exactly the shortcuts it can
 // reach, once each, and a second one the same.
 TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
-  const int depth = RunningUnderWine() ? 150 : 1000;  // Wine resolves each level anew
+  const int depth = RunningUnderWine() ? 150 : 1000;
   Texts crowd;  // far more names than one read of a folder returns
   for (int k = 10000; k < 12000; ++k) {
     const std::string number = std::to_string(k);
@@ -31,7 +31,7 @@ TEST(Disk, SearchesWhatTheSystemShowsAndSurvivesTreesBuiltToBreakAWalk) {
          tree.Add(u"Plain/Plain news.url").Add(u"Hidden news.url", kAttributeHidden);
          tree.Add(u"Secret/Secret news.url").Add(u"Secret/", kAttributeHidden);
          tree.Add(u"Locked/Locked news.url").Add(u"Locked/", kAttributeReadOnly);
-         // Names only tools that bypass Windows' normalisation make (WSL, other shares).
+         // Names that normalising would trim ("File path formats on Windows systems").
          tree.Add(u"Trail./Trail news.url").Add(u"Space /Space news.url");
          tree.Add(u"Scripts/Ñandú news.url").Add(u"Scripts/Новости news.url");
          tree.Add(u"Scripts/\U0001F680 news.url");

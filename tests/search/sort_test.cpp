@@ -14,7 +14,7 @@ namespace {
 // The plain quicksort the program's sort is held to, on lists worked out by hand: shortcuts
 // A, B, C... in walk order, and the order it leaves them in. The pivot of a part lo..hi is
 // its middle position, (lo + hi) / 2 rounded to the nearest, an exact half to the even one:
-// 0..5 takes 2, 0..3 takes 2 and 2..5 takes 4, where rounding down would take 1 and 3.
+// 0..3 takes 2 and 2..5 takes 4, where rounding down would take 1 and 3.
 TEST(Sort, ThePlainQuicksortLeavesEqualTitlesAsWorkedOutByHand) {
   for (const auto& [titles, order] : {
            // 0..2 takes B: A and C exchange, then B with itself.

@@ -21,7 +21,7 @@ TEST(Walk, GoesBreadthFirst) {
 TEST(Walk, EntersOnlyPlainFolders) {
   for (const auto& [what, attributes, entered] : {
            std::tuple{"plain", kAttributeDirectory, true},
-           // Compressed, encrypted, unindexed, on ReFS, in the cloud: bits Wine never reports.
+           // Compressed, encrypted, unindexed, on ReFS, in the cloud.
            {"every bit but those that keep a folder out",
             ~(kAttributeReadOnly | kAttributeHidden | kAttributeSystem | kAttributeArchive |
               kAttributeReparsePoint),
@@ -52,7 +52,7 @@ TEST(Matching, TitleContainsTheFragmentRegardlessOfCase) {
   const std::pair<Text, Texts> rows[] = {
       {u"news", {u"daily news", u"news", u"old news", u"sportsnews"}},
       {u"bank ", {u"my bank account"}},  // the fragment's spaces count
-      {u"tool", {u"tools"}},             // a folder named like a shortcut is one, never entered
+      {u"tool", {u"tools"}},
       {u"a.b", {u"a.b"}},
       {u"ÑANDÚ", {u"ñandú del sur"}},
       {u"καιρ", {u"καιροσ"}},                    // each letter on its own: a final sigma too

@@ -21,8 +21,8 @@ namespace fandrel::testing {
 namespace fs = std::filesystem;
 namespace {
 
-// A path of the tree as the system takes it: on Windows the "\\?\" form, the only one that
-// keeps a name's trailing dot or space.
+// A path of the tree as the system takes it: on Windows the "\\?\" form, which keeps a
+// name's trailing dot or space ("File path formats on Windows systems").
 fs::path System(TextView path) {
   path = path.substr(0, path.find_last_not_of(kPathSeparator) + 1);
 #ifdef _WIN32
@@ -36,9 +36,9 @@ fs::path System(TextView path) {
 #ifdef _WIN32
 DWORD AttributesOf(const fs::path& path) { return GetFileAttributesW(path.c_str()); }
 
-// Wine keeps a folder's read-only mark only as a missing write permission, makes links only
-// as Unix links, and follows those links when it deletes a folder: under Wine these go to
-// a Unix shell. It gives no handle to wait on, so the test waits for the work to show.
+// Under Wine, as seen here, a folder's read-only mark is kept only as a missing write
+// permission, links are made only as Unix links, and deleting a folder follows them: so
+// these go to a Unix shell, and the test waits for each change to show.
 bool Unix(std::string command, std::initializer_list<fs::path> paths,
           const std::function<bool()>& landed) {
   using ToUnix = char*(CDECL*)(LPCWSTR);
@@ -90,7 +90,7 @@ void Remove(const fs::path& root) {
 #else
 void Mark(const fs::path& entry, std::uint32_t marks) {
   if (marks & kAttributeReadOnly) chmod(entry.c_str(), 0555);
-  // POSIX has no hidden mark: a name that begins with "." is how it hides one.
+  // POSIX hides a name that begins with ".".
   if (marks & kAttributeHidden) {
     fs::rename(entry, entry.parent_path() / ("." + entry.filename().string()));
   }
@@ -118,8 +118,8 @@ bool RunningUnderWine() {
 }
 
 DiskTree::DiskTree() {
-  // A name that is its own short (8.3) form, so that a short form of a path in the tree
-  // is no shorter than the path for the root's sake: "FT" and six hex digits, the first free.
+  // A name that is its own short (8.3) form, so that the root's own name never shortens a
+  // short form: "FT" and six hex digits, the first free.
   auto stamp = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
   fs::path root;
   do {

@@ -9,7 +9,7 @@
 
 namespace fandrel::testing {
 
-// Whether this Windows program runs under Wine (never true natively).
+// Whether this Windows program runs under Wine (false on POSIX).
 bool RunningUnderWine();
 
 using Texts = std::vector<Text>;

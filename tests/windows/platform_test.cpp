@@ -1,6 +1,5 @@
-// The Win32 layer's own rules: where the Favorites folder is, read from the current user's
-// registry (HKEY_CURRENT_USER redirected to a scratch key, so the tests never touch the real
-// setting), the long path form, and the attribute words the folder listing reports.
+// The Win32 layer: the Favorites location, the long path form, the path given to the
+// shell, listed attribute words, a Turkish user's lowering, and the DLL search.
 #include <windows.h>
 #include <knownfolders.h>
 #include <shlobj.h>
@@ -32,7 +31,7 @@ TEST(Location, IsTheValueWithOneBackslashAppendedOrTheShellsOwnFolder) {
   ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratch), ERROR_SUCCESS);
   EXPECT_EQ(ReadFavoritesRoot(), shells) << "no key";
 
-  const std::wstring longValue = L"C:\\" + std::wstring(296, L'x');  // far past 128 bytes
+  const std::wstring longValue = L"C:\\" + std::wstring(296, L'x');  // past MAX_PATH
   SetEnvironmentVariableW(L"FANDREL_TEST_HOME", L"C:\\Home\\Zoë");
   const struct {
     DWORD type;
@@ -73,10 +72,8 @@ TEST(FolderReader, ReadsFromTheLongFormOfTheNormalisedRoot) {
   for (const auto& [root, read] : rows) EXPECT_EQ(SystemFolderReader().BeginSearch(root), read);
 }
 
-// The shell reads "Twin.\x" as "Twin\x", opens no path of 260 characters or more, and a
-// handler may lengthen a short form again: with or without short names, a path whose
-// normalised form is another file goes nowhere, and the others go as themselves or in the
-// short form (the path itself on a volume without short names).
+// With or without short names, a path whose normalised form is another file goes nowhere,
+// and the others go as themselves or in the short form (see PathForTheShell).
 TEST(ShellPath, IsThePathItsShortFormOrNothingWhereItWouldReachATwin) {
   DiskTree tree;
   const Text deep = Text(120, u'F') + u"/" + Text(130 - tree.Root().size(), u'G') + u"/Deep.url";
@@ -95,11 +92,11 @@ TEST(ShellPath, IsThePathItsShortFormOrNothingWhereItWouldReachATwin) {
   }
 }
 
-// Wine lists no reparse tags: what the walk is told of those Windows lists.
+// What the walk is told of listed reparse points.
 TEST(ListedAttributes, KeepLinksOutAndLetOtherReparsePointsIn) {
   constexpr std::uint32_t kLink = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
   EXPECT_EQ(ListedAttributes(kLink, IO_REPARSE_TAG_MOUNT_POINT), kLink);  // a junction
-  EXPECT_EQ(ListedAttributes(kLink, 0), kLink);  // no tag given, as under Wine
+  EXPECT_EQ(ListedAttributes(kLink, 0), kLink);                           // no tag given
   EXPECT_EQ(ListedAttributes(kLink, IO_REPARSE_TAG_CLOUD_6),
             std::uint32_t{FILE_ATTRIBUTE_DIRECTORY});
 }
@@ -117,10 +114,9 @@ TEST(TurkishLocale, LowersTitlesAndFragmentsByTheLocalesOwnRules) {
   EXPECT_EQ(Keys(tree.Search(u"I").matches), (std::vector<Text>{u"ılık su", u"ışık haber"}));
 }
 
-// A DLL beside the program, as one downloaded into the folder the program is started from
-// would be (here the one the test build puts beside the tests), is found by a bare-name load
-// until the program's start-up call, and never after it. The change lasts for the whole
-// process, as in the program: no other test loads anything from beside itself.
+// A DLL beside the program (here the one the test build puts beside the tests) is found by
+// a bare-name load until the program's start-up call, and never after it. The change lasts
+// for the whole process: no other test loads anything from beside itself.
 TEST(DllSearch, LeavesOutTheProgramsOwnFolder) {
   const HMODULE planted = LoadLibraryW(L"fandrel_planted.dll");
   ASSERT_TRUE(planted) << "no fandrel_planted.dll beside the tests";

@@ -1,6 +1,6 @@
 #include "ui/win32/accessible_names.h"
 
-// The service's identifiers are defined here, from the header, rather than linked in.
+// initguid.h first: oleacc.h's DEFINE_GUIDs then define the service's identifiers here.
 #include <initguid.h>
 #include <oleacc.h>
 

@@ -8,11 +8,9 @@ struct IAccPropServices;
 
 namespace fandrel {
 
-// Names that screen readers read for controls without a visible label, which they would
-// otherwise announce only as "edit" or "combo box". They are given through the system's
-// annotation service, which MSAA and UI Automation clients both consult. Where it fails
-// (Wine's SetHwndPropStr is a stub), the controls stay unnamed. COM must be initialised on
-// the window's thread.
+// Names that screen readers read for controls without a visible label, given through the
+// system's annotation service ("Using Direct Annotation"). Where it fails, the controls stay
+// unnamed. COM must be initialised on the window's thread.
 class AccessibleNames {
  public:
   AccessibleNames() = default;
@@ -21,7 +19,7 @@ class AccessibleNames {
   ~AccessibleNames() { Clear(); }
 
   void Name(HWND control, const wchar_t* name);
-  // The service asks for its annotations to be cleared before the controls are destroyed.
+  // Clears the names, before the controls are destroyed, and lets the service go.
   void Clear();
 
  private:

@@ -14,8 +14,8 @@ inline constexpr wchar_t kListName[] = L"Matching titles";
 
 inline constexpr int kFrameId = 1000;
 inline constexpr int kInputId = 1001;
-// IDCANCEL: the command the dialog manager sends for Esc, whether or not a control has
-// it, so that Esc and a click of the cancel button are one command.
+// IDCANCEL: the command the dialog manager sends for Esc ("Dialog Box Keyboard Interface"),
+// so that Esc and a click of the cancel button are one command.
 inline constexpr int kCancelId = 2;
 inline constexpr int kListId = 1003;
 

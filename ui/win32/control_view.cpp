@@ -33,8 +33,8 @@ void ControlView::FocusInput() { MoveFocus(input_); }
 void ControlView::ClearList() { SendMessageW(list_, CB_RESETCONTENT, 0, 0); }
 
 void ControlView::AppendToList(const std::vector<Text>& entries) {
-  // A list can hold tens of thousands of titles: reserve its storage at once and let it
-  // draw and recount its scroll range only at the end, not after every entry.
+  // A list can hold tens of thousands of titles: its storage is reserved at once
+  // ("CB_INITSTORAGE") and it is drawn once, at the end.
   size_t characters = 0;
   for (const Text& entry : entries) characters += entry.size() + 1;
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
@@ -85,8 +85,8 @@ void ControlView::RestoreFocus() {
 
 void ControlView::MoveFocus(HWND control) {
   focus_ = control;
-  // Only an active window takes the focus now; an inactive one gets it back on its
-  // next activation, without stealing the activation from the program that has it.
+  // Only an active window takes the focus now, as SetFocus would activate it ("SetFocus");
+  // an inactive one gets it back on its next activation.
   if (GetActiveWindow() == window_) SetFocus(control);
 }
 

@@ -27,9 +27,8 @@ class ControlView final : public MainView {
   void OpenPath(const Text& path) override;
   void Close() override;
 
-  // The window is a plain window, not a dialog, so nothing else brings the focus back
-  // to a control when the user returns to it (after Alt+Tab, or once the browser that
-  // opened a favorite has come up): the window remembers the control itself.
+  // A plain window, not a dialog: by default its activation gives the focus to the window
+  // itself ("WM_ACTIVATE"), so it remembers which control had it and gives it back.
   void RememberFocus();
   void RestoreFocus();
 

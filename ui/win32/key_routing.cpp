@@ -11,7 +11,6 @@ bool IsEnterMessage(LPARAM dialogMessage) {
   return msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == VK_RETURN;
 }
 
-// Sees each control's messages first (SetWindowSubclass) and hands every one on.
 LRESULT CALLBACK KeysOf(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR isList,
                         DWORD_PTR interactionAddress) {
   auto& interaction = *reinterpret_cast<SearchInteraction*>(interactionAddress);
@@ -24,12 +23,11 @@ LRESULT CALLBACK KeysOf(HWND control, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CHAR:
       if (!isList) {
         interaction.OnInputKeyPress(static_cast<char16_t>(wParam));
-        // A one-line edit inserts nothing for Enter; its own handling would only beep.
+        // Not handed on: a one-line edit has no use for Enter.
         if (wParam == VK_RETURN) return 0;
       } else if (wParam != VK_RETURN || !(HIWORD(lParam) & KF_REPEAT)) {
         // The list takes the focus while the Enter that started the search may still be
-        // held: its repeats must not open the first title. When the list is dropped down,
-        // Enter's WM_KEYDOWN has already closed it and selected the highlighted entry.
+        // held: its repeats must not open the first title.
         interaction.OnListKeyPress(static_cast<char16_t>(wParam));
       }
       break;

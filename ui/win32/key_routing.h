@@ -7,9 +7,9 @@
 namespace fandrel {
 
 // Hands the characters typed into the text box and the list to their key-press handlers.
-// The window's message loop runs every message through IsDialogMessage, which would turn
-// Enter into the command IDOK and never let either control see it; both controls therefore
-// ask for Enter themselves. `interaction` must outlive both controls.
+// The message loop runs every message through IsDialogMessage, which turns Enter into the
+// command IDOK ("Dialog Box Keyboard Interface"); both controls therefore ask for Enter with
+// WM_GETDLGCODE. `interaction` must outlive both controls.
 void RouteKeys(HWND input, HWND list, SearchInteraction& interaction);
 
 }  // namespace fandrel

@@ -22,8 +22,8 @@ constexpr WPARAM kSelectionField = static_cast<WPARAM>(-1);
 
 HWND CreateControl(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text,
                    DWORD style, DWORD exStyle, int id) {
-  // The controls overlap; clipping each to the siblings above it keeps the stacking
-  // order when they paint.
+  // The controls overlap: WS_CLIPSIBLINGS keeps the stacking order when they paint
+  // ("Window Styles").
   return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
                          nullptr);
@@ -76,8 +76,8 @@ void MainWindow::Show(int showCommand) {
 }
 
 void MainWindow::CreateControls(HINSTANCE instance) {
-  // The group box holds no control of its own: group boxes do not pass their children's
-  // notifications on, so the controls are its siblings.
+  // The controls are siblings of the group box, not its children: a control's
+  // notifications go to its parent ("WM_COMMAND"), which must be this window.
   frame_ = CreateControl(window_, instance, WC_BUTTONW, L"", WS_VISIBLE | BS_GROUPBOX, 0, kFrameId);
   input_ = CreateControl(window_, instance, WC_EDITW, L"", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                          WS_EX_CLIENTEDGE, kInputId);
@@ -88,8 +88,7 @@ void MainWindow::CreateControls(HINSTANCE instance) {
                         WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, kListId);
 
   // Stacking order from the top: the list over the text box over the button, and the
-  // frame beneath them all. The dialog manager tabs in this order too, over the one of
-  // the text box and the list that shows.
+  // frame beneath them all.
   SetWindowPos(list_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(input_, list_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(cancel_, input_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -119,12 +118,10 @@ void MainWindow::ApplyDpi(UINT dpi) {
 }
 
 void MainWindow::PlaceList(const PixelRect& place) {
-  // The selection field sizes itself from the font: it is made as tall as the layout wants
-  // by giving its selection the height the field's border leaves.
+  // The selection field's height is not the place's but its own item height
+  // ("CB_SETITEMHEIGHT"), adjusted, twice at most, until the field is as tall as asked.
   const int fieldHeight = place.height;
   Place(list_, place);
-  // The field's height is checked after the change, and the selection's height adjusted
-  // (twice at most) where the control made the field other than asked.
   const auto fieldNow = [this] {
     RECT field{};
     GetWindowRect(list_, &field);
@@ -166,11 +163,8 @@ void MainWindow::UndoResize() {
 }
 
 void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
-  // The saved size is in twips, which do not depend on the DPI, but it includes the caption
-  // and borders, which the system draws a little larger or smaller than in proportion. So
-  // the window is laid out at the new DPI from its client area and saves its outer size
-  // again, just as when it loaded: it looks the same at 150% as at 100%, and the resize
-  // rule then keeps this size.
+  // Laid out at the new DPI from the client area, and the outer size saved again, as when
+  // the window was created: the caption and borders need not scale in proportion.
   ApplyDpi(dpi);
   const PixelSize outer = OuterSizeAt(dpi_);
   saved_ = SaveOuterSize(outer, static_cast<int>(dpi_));
@@ -216,9 +210,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
 
     case WM_GETDPISCALEDSIZE: {
-      // Moving to a monitor of another DPI: the client area keeps its size in twips.
-      // The caption and borders are the system's and do not grow exactly in proportion,
-      // so the outer size is worked out afresh rather than scaled.
+      // Moving to a monitor of another DPI: the outer size is worked out from the client
+      // area in twips rather than scaled linearly, as it would be ("WM_GETDPISCALEDSIZE").
       const PixelSize outer = OuterSizeAt(static_cast<UINT>(wParam));
       *reinterpret_cast<SIZE*>(lParam) = SIZE{outer.width, outer.height};
       return TRUE;

@@ -4,8 +4,8 @@
 
 namespace fandrel {
 
-// The font of message boxes (NONCLIENTMETRICS' lfMessageFont), at one DPI. Controls of a
-// plain window otherwise draw with the bold legacy system font, at 96 DPI.
+// The font of message boxes (NONCLIENTMETRICS' lfMessageFont), at one DPI. Controls
+// otherwise draw with the system font ("WM_SETFONT").
 class MessageFont {
  public:
   MessageFont() = default;
@@ -16,7 +16,7 @@ class MessageFont {
   // Makes the font for `dpi` and returns it; the previous one stays valid until
   // ReleaseOld, so that controls can be switched over first.
   HFONT CreateFor(UINT dpi);
-  // Deletes every font but the current one, once no control uses them any more.
+  // Deletes the previous font, once no control uses it any more.
   void ReleaseOld();
 
  private:
