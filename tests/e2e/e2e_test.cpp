@@ -306,8 +306,8 @@ TEST(Headers, AskForHardeningAndDllsFromTheSystemFolderOnly) {
   const IMAGE_DATA_DIRECTORY* directories = nt.OptionalHeader.DataDirectory;
   const auto& config = *reinterpret_cast<const IMAGE_LOAD_CONFIG_DIRECTORY64*>(
       at(directories[IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG].VirtualAddress));
-  EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_GUARD_CF);
-  EXPECT_TRUE(config.GuardFlags & IMAGE_GUARD_CF_INSTRUMENTED);
+  EXPECT_NE(flags & IMAGE_DLLCHARACTERISTICS_GUARD_CF, 0);
+  EXPECT_NE(config.GuardFlags & IMAGE_GUARD_CF_INSTRUMENTED, 0u);
   EXPECT_EQ(config.DependentLoadFlags, WORD{LOAD_LIBRARY_SEARCH_SYSTEM32});
   const auto* debug = reinterpret_cast<const IMAGE_DEBUG_DIRECTORY*>(
       at(directories[IMAGE_DIRECTORY_ENTRY_DEBUG].VirtualAddress));
@@ -317,7 +317,7 @@ TEST(Headers, AskForHardeningAndDllsFromTheSystemFolderOnly) {
       std::memcpy(&extended, at(debug[k].AddressOfRawData), sizeof extended);
     }
   }
-  EXPECT_TRUE(extended & IMAGE_DLLCHARACTERISTICS_EX_CET_COMPAT);
+  EXPECT_NE(extended & IMAGE_DLLCHARACTERISTICS_EX_CET_COMPAT, 0u);
 #endif
   FreeLibrary(image);
 }
