@@ -45,7 +45,7 @@ std::size_t DecodeOne(std::string_view s, char32_t& c) {
   return length;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
+inline void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));
   } else if (c < 0x800) {
