@@ -27,7 +27,8 @@
 #                                     with xdotool, the window saved as the PNG OUT
 
 FANDREL_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-tools clang googletest
-  wine wine64 xvfb xauth xdotool imagemagick fonts-wine locales clang-format clang-16 libc++-16-dev)
+  wine wine64 xvfb xauth xdotool imagemagick fonts-wine locales clang-format clang-16 libc++-16-dev
+  python3 python3-yaml python3-jsonschema)
 
 fandrel_log() { printf '%s\n' "$*" >&2; }
 
