@@ -23,9 +23,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     window.Show(showCommand);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-      // The dialog manager gives the window its keyboard: Tab, and Esc as the cancel
-      // button's command.
-      if (window.Handle() && IsDialogMessageW(window.Handle(), &message)) continue;
+      // Enter goes to the search; the dialog manager gives the window the rest of its
+      // keyboard: Tab, and Esc as the cancel button's command.
+      if (window.Handle() &&
+          (window.TakeKey(message) || IsDialogMessageW(window.Handle(), &message))) {
+        continue;
+      }
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }

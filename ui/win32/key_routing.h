@@ -6,10 +6,10 @@
 
 namespace fandrel {
 
-// Hands the characters typed into the text box and the list to their key-press handlers.
-// The message loop runs every message through IsDialogMessage, which turns Enter into the
-// command IDOK ("Dialog Box Keyboard Interface"); both controls therefore ask for Enter with
-// WM_GETDLGCODE. `interaction` must outlive both controls.
-void RouteKeys(HWND input, HWND list, SearchInteraction& interaction);
+// Hands Enter, pressed in the text box or the list, to their key-press handlers. It is taken
+// from the message loop before the dialog manager sees it, which would make Enter the command
+// IDOK ("Dialog Box Keyboard Interface"): every other message reaches the controls as the
+// system sends it, at no cost of this program's. True when `message` has been dealt with.
+bool RouteKey(MSG& message, HWND input, HWND list, SearchInteraction& interaction);
 
 }  // namespace fandrel

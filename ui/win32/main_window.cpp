@@ -98,7 +98,6 @@ void MainWindow::CreateControls(HINSTANCE instance) {
   names_.Name(input_, kInputName);
   names_.Name(list_, kListName);
   view_.Attach(window_, input_, list_);
-  RouteKeys(input_, list_, interaction_);
 }
 
 void MainWindow::ApplyDpi(UINT dpi) {

@@ -30,6 +30,9 @@ class MainWindow {
 
   // The window while it exists; null once it has been destroyed.
   HWND Handle() const { return window_; }
+  // Enter for the text box or the list, taken from the message loop (see RouteKey); true
+  // when `message` has been dealt with.
+  bool TakeKey(MSG& message) { return RouteKey(message, input_, list_, interaction_); }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
