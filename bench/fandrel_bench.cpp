@@ -6,10 +6,13 @@
 // rounds, as noise only ever adds time.
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +22,7 @@
 #include "search/favorites_search.h"
 #include "search/rank_titles.h"
 #include "search/sort_by_title.h"
+#include "search/title_key.h"
 
 namespace fandrel::bench {
 namespace {
@@ -53,26 +57,48 @@ std::size_t Search(const std::string& root, const std::string& fragment) {
 }
 
 // 100,000 paths in random order, as the walk might have found them: all titles distinct,
-// or each title ten times in different folders and letter cases.
-PathList SortInput(bool runs, std::mt19937& random) {
-  std::vector<std::pair<std::string, std::string>> paths;  // folder and name
-  const char separator = static_cast<char>(kPathSeparator);
+// or each title ten times in different folders and letter cases. Each path is its folder's
+// place among `folders`, and its name.
+struct SortInput {
+  std::vector<Text> folders;
+  std::vector<std::pair<std::size_t, Text>> paths;
+};
+
+SortInput MakeSortInput(bool runs, std::mt19937& random) {
+  const auto utf16 = [](const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end())).u16string();
+  };
+  constexpr int kFolders = 997;
+  SortInput input;
+  for (int k = 0; k < kFolders; ++k) {
+    input.folders.push_back(utf16("Favorites/Folder " + std::to_string(k) + "/"));
+    std::replace(input.folders.back().begin(), input.folders.back().end(), u'/', kPathSeparator);
+  }
   for (int k = 0; k < 100000; ++k) {
     const int title = runs ? k / 10 : k;
     std::mt19937 titleRandom(static_cast<std::uint32_t>(title));
     std::string name = ShortcutTitle(titleRandom) + " " + std::to_string(title);
     for (char& c : name) c = runs && k % 2 && c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-    paths.emplace_back(
-        "Favorites" + (separator + ("Folder " + std::to_string(k % 997))) + separator,
-        name + ".url");
+    input.paths.emplace_back(k % kFolders, utf16(name + ".url"));
   }
-  std::shuffle(paths.begin(), paths.end(), random);
-  const auto utf16 = [](const std::string& text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end())).u16string();
-  };
-  PathList list;
-  for (const auto& [folder, name] : paths) list.Add(list.AddFolder(utf16(folder)), utf16(name));
-  return list;
+  std::shuffle(input.paths.begin(), input.paths.end(), random);
+  return input;
+}
+
+// The keys made, the paths kept, ranked, sorted and reduced to one a title, as a search does
+// once its walk has found them.
+void SortAsTheSearchDoes(const SortInput& input) {
+  PathList paths;
+  TitleKeys keys(paths);
+  constexpr std::uint32_t kNotStored = 0xFFFFFFFF;
+  std::vector<std::uint32_t> stored(input.folders.size(), kNotStored);
+  TitleKey key;
+  for (const auto& [folder, name] : input.paths) {
+    if (stored[folder] == kNotStored) stored[folder] = paths.AddFolder(input.folders[folder]);
+    key.MakeFrom(name);
+    keys.Add(stored[folder], key);
+  }
+  SortAndKeepDistinct(paths, RankTitleKeys(keys));
 }
 
 // The goals are set for the POSIX layer's figures (where find runs too) on this many entries.
@@ -97,23 +123,13 @@ int Run(const std::string& root, int rounds, long entries) {
     steps.push_back([&, f] { withFind = RunFind(root, fragments[f][1]); });
   }
   const std::vector<double> ms = Fastest(steps, rounds);
-  // The sort and distinct pass as the search runs them, title keys included, each list's
-  // rounds in a row: the search sorts keys it has just made.
+  // The sort and distinct pass as the search runs them, title keys and the keeping of the
+  // paths included, each list's rounds in a row: the search sorts keys it has just made.
   std::mt19937 random(7);
   double sortMs[2];
   for (int runs = 0; runs < 2; ++runs) {
-    const PathList list = SortInput(runs == 1, random);
-    sortMs[runs] = Fastest({[&list] {
-                             PathList paths = list;
-                             TitleKeys keys(paths);  // made as the walk makes them
-                             Text key;
-                             for (std::size_t k = 0; k < paths.size(); ++k) {
-                               const bool folded = TitleKeyOf(paths.Name(k), key);
-                               keys.Append(key, folded);
-                             }
-                             SortAndKeepDistinct(paths, RankTitleKeys(keys));
-                           }},
-                           rounds)[0];
+    const SortInput input = MakeSortInput(runs == 1, random);
+    sortMs[runs] = Fastest({[&input] { SortAsTheSearchDoes(input); }}, rounds)[0];
   }
 
   std::printf("\nFastest of %d rounds; bare walk %.1f ms\n", rounds, ms[0]);

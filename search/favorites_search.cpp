@@ -37,7 +37,7 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
   std::vector<std::uint32_t> folderQueue{folderPaths.Store(start)};
   Text folder;
   Text subfolder;
-  Text title;
+  TitleKey title;
   for (std::size_t cursor = 0; cursor < folderQueue.size(); ++cursor) {
     folder.assign(folderPaths.Get(folderQueue[cursor]));
     std::optional<std::uint32_t> stored;
@@ -45,11 +45,11 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
       if (IsDotEntry(name)) return;
       if (HasShortcutSuffix(name)) {
         // A candidate, even when it is a folder; it is never descended into.
-        const bool folded = TitleKeyOf(name, title);
-        if (!title.empty() && title.find(loweredFragment) != Text::npos) {
+        title.MakeFrom(name);
+        const Text& lowered = title.Lowered();
+        if (!lowered.empty() && lowered.find(loweredFragment) != Text::npos) {
           if (!stored) stored = matches.AddFolder(folder);
-          matches.Add(*stored, name);
-          keys.Append(title, folded);
+          keys.Add(*stored, title);
         }
       } else if (IsSearchedFolder(attributes) &&
                  folder.size() + name.size() < TextStore::kLongest) {  // else none can open it

@@ -5,15 +5,10 @@
 #include "platform/lower_case.h"
 
 namespace fandrel {
+namespace {
 
-Text GetTitleKey(TextView path) {
-  Text key;
-  TitleKeyOf(path.substr(path.rfind(kPathSeparator) + 1), key);
-  return key;
-}
-
-bool TitleKeyOf(TextView name, Text& key) {
-  name.remove_suffix(name.size() < kSuffixLength ? name.size() : kSuffixLength);
+// A title lowered into `key`; true when only FoldAscii was applied.
+bool LowerTitle(TextView name, Text& key) {
   // Most titles are plain ASCII, whose lowering FoldAscii gives but for 'I'.
   key.resize(name.size());
   bool hasI = false;
@@ -42,6 +37,20 @@ bool TitleKeyOf(TextView name, Text& key) {
   return false;
 }
 
+}  // namespace
+
+Text GetTitleKey(TextView path) {
+  TitleKey key;
+  key.MakeFrom(path.substr(path.rfind(kPathSeparator) + 1));
+  return key.Lowered();
+}
+
+void TitleKey::MakeFrom(TextView name) {
+  name_ = name;
+  name.remove_suffix(name.size() < kSuffixLength ? name.size() : kSuffixLength);
+  folded_ = LowerTitle(name, lowered_);
+}
+
 bool HasShortcutSuffix(TextView name) {
   if (name.size() < kSuffixLength) return false;
   // FoldAscii is the locale's own answer for ".url" (no 'I'), without a call for every entry.
@@ -53,15 +62,17 @@ bool HasShortcutSuffix(TextView name) {
   return true;
 }
 
-void TitleKeys::Append(TextView key, bool folded) {
+void TitleKeys::Add(std::uint32_t folder, const TitleKey& key) {
+  paths_.Add(folder, key.Name());
   const TextView name = paths_.Name(at_.size());
-  bool inName = key.size() + kSuffixLength == name.size();
+  const TextView lowered = key.Lowered();
+  bool inName = lowered.size() + kSuffixLength == name.size();
   // A title lowered by the locale is often its name folded all the same ("café").
-  for (std::size_t k = 0; inName && !folded && k < key.size(); ++k) {
-    inName = FoldAscii(name[k]) == key[k];
+  for (std::size_t k = 0; inName && !key.Folded() && k < lowered.size(); ++k) {
+    inName = FoldAscii(name[k]) == lowered[k];
   }
-  at_.push_back(inName ? kInName : stored_.Store(key));
-  const KeyUnits units{key.data(), static_cast<std::uint32_t>(key.size()), Folding::kNone};
+  at_.push_back(inName ? kInName : stored_.Store(lowered));
+  const KeyUnits units{lowered.data(), static_cast<std::uint32_t>(lowered.size()), Folding::kNone};
   firstFours_.push_back(units.FourFrom(0));
 }
 
