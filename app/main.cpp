@@ -2,6 +2,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "platform/lower_case.h"
 #include "platform/win32/dll_search.h"
 #include "resource.h"
 #include "ui/win32/main_window.h"
@@ -10,6 +11,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // No later load of a DLL by bare name from the program's own folder. The imports are
   // mapped before this; only the MSVC build keeps them to the system folder (app/CMakeLists.txt).
   fandrel::LoadDllsFromSystemFolderOnly();
+  fandrel::UseUsersLocale();
 
   // The shell may hand a favorite to a COM handler, so callers of ShellExecute initialise
   // COM this way first ("ShellExecuteW"); the names screen readers read come from COM too.

@@ -19,6 +19,7 @@
 
 #include "bench/synthetic_tree.h"
 #include "bench/system_bench.h"
+#include "platform/lower_case.h"
 #include "search/favorites_search.h"
 #include "search/rank_titles.h"
 #include "search/sort_by_title.h"
@@ -170,6 +171,7 @@ int Run(const std::string& root, int rounds, long entries) {
 
 int main(int argc, char** argv) {
   using namespace fandrel::bench;
+  fandrel::UseUsersLocale();
   if (argc == 4 && std::string(argv[1]) == "--peak") {  // one search, for PeakMiB
     Search(argv[2], argv[3]);
     return ReportPeak();

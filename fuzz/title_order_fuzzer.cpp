@@ -7,7 +7,13 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/lower_case.h"
 #include "tests/support/plain_quicksort.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fandrel::UseUsersLocale();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace fandrel;

@@ -27,14 +27,16 @@ class FolderReader {
   virtual ~FolderReader() = default;
 
   // Called when a search begins, before any folder is read: the root in the form this
-  // reader reads folders through, ending with a separator, or empty where the root cannot
-  // be read. Every path the search finds is this form followed by names as listed.
+  // reader reads folders through, ending with a separator; empty where the root cannot be
+  // put in that form, and the search then reads nothing. Every path the search finds is
+  // this form followed by names as listed.
   virtual Text BeginSearch(const Text& root) { return root; }
 
-  // Calls `visit` for each entry of `folder` (a path ending with a separator), in the
-  // file system's own order: files and folders, "." and ".." wherever the system lists
-  // them, entries marked hidden or system left out. A folder that cannot be read yields
-  // nothing. Only one folder is open at a time.
+  // Calls `visit` for each entry of `folder` (a path ending with a separator), in the file
+  // system's own order, with its attribute word as this system gives it: files and folders,
+  // "." and ".." wherever the system lists them, and entries marked hidden or system too
+  // (the search decides what it leaves out). A folder that cannot be read yields nothing.
+  // Only one folder is open at a time.
   virtual void ReadFolder(const Text& folder, const EntryVisitor& visit) = 0;
 };
 

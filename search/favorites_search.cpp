@@ -14,15 +14,20 @@ namespace {
 
 bool IsDotEntry(TextView name) { return name == u"." || name == u".."; }
 
-// Folders marked read-only or archive are left out, and so are links (reported as reparse
-// points), so that the walk cannot loop, and entries whose attributes could not be read.
-// Hidden and system entries never get here: the folder reader leaves them out. Every other
-// bit is ignored: a compressed, encrypted, cloud or unindexed folder is searched.
-bool IsSearchedFolder(std::uint32_t attributes) {
+// What the walk makes of an entry by its attribute word, the one rule on every system: the
+// folder readers report what they see. Hidden and system entries are left out. A folder is
+// searched unless it is marked read-only or archive, or is a link (a reparse point), so that
+// the walk cannot loop; any other bit is ignored, so a compressed, encrypted, cloud or
+// unindexed folder is searched. An entry whose attributes could not be read is no folder.
+enum class Seen { kLeftOut, kFolderToSearch, kOther };
+
+Seen SeenAs(std::uint32_t attributes) {
+  if (attributes == kAttributesUnknown) return Seen::kOther;
+  if (attributes & (kAttributeHidden | kAttributeSystem)) return Seen::kLeftOut;
   constexpr std::uint32_t kKeptOut =
       kAttributeReadOnly | kAttributeArchive | kAttributeReparsePoint;
-  return attributes != kAttributesUnknown && (attributes & kAttributeDirectory) != 0 &&
-         (attributes & kKeptOut) == 0;
+  return (attributes & kAttributeDirectory) && !(attributes & kKeptOut) ? Seen::kFolderToSearch
+                                                                        : Seen::kOther;
 }
 
 // Every matching shortcut's path, breadth-first, each folder's entries in the file
@@ -32,7 +37,6 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
                     PathList& matches, TitleKeys& keys) {
   const Text start = folders.BeginSearch(root);
   if (start.empty()) return;
-  // The folders to visit, in order.
   TextStore folderPaths;
   std::vector<std::uint32_t> folderQueue{folderPaths.Store(start)};
   Text folder;
@@ -42,7 +46,8 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
     folder.assign(folderPaths.Get(folderQueue[cursor]));
     std::optional<std::uint32_t> stored;
     folders.ReadFolder(folder, [&](TextView name, std::uint32_t attributes) {
-      if (IsDotEntry(name)) return;
+      const Seen seen = SeenAs(attributes);
+      if (seen == Seen::kLeftOut || IsDotEntry(name)) return;
       if (HasShortcutSuffix(name)) {
         // A candidate, even when it is a folder; it is never descended into.
         title.MakeFrom(name);
@@ -51,7 +56,7 @@ void CollectMatches(const Text& root, TextView loweredFragment, FolderReader& fo
           if (!stored) stored = matches.AddFolder(folder);
           keys.Add(*stored, title);
         }
-      } else if (IsSearchedFolder(attributes) &&
+      } else if (seen == Seen::kFolderToSearch &&
                  folder.size() + name.size() < TextStore::kLongest) {  // else none can open it
         subfolder.assign(folder).append(name).push_back(kPathSeparator);
         folderQueue.push_back(folderPaths.Store(subfolder));

@@ -3,71 +3,58 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string>
+#include <string_view>
+
 #include "platform/folder_reader.h"
 #include "platform/posix/utf8.h"
 
 namespace fandrel {
 namespace {
 
-// The Windows attribute word that stands for a POSIX mode: a symbolic link is a reparse
-// point, and a folder is read-only when its owner may not write it. The listing tells
-// folders, files and links apart by itself; whether a folder is read-only is decided when
-// it is opened, from its own descriptor, rather than by one more lookup of every folder.
-std::uint32_t AttributesOf(mode_t mode) {
-  if (S_ISLNK(mode)) return kAttributeReparsePoint;
-  if (S_ISDIR(mode)) return kAttributeDirectory | ((mode & S_IWUSR) ? 0 : kAttributeReadOnly);
-  return kAttributeArchive;
-}
-
-std::uint32_t AttributesAt(int folder, const dirent& entry) {
-  switch (entry.d_type) {
-    case DT_DIR:
-      return kAttributeDirectory;
-    case DT_LNK:
-      return kAttributeReparsePoint;
-    case DT_UNKNOWN:
-      break;  // a file system that does not say: ask
-    default:
-      return kAttributeArchive;
+// The Windows attribute word that stands for what POSIX has: a name that begins with "." is
+// hidden, a folder its owner may not write is read-only, and a symbolic link is a reparse
+// point that is also a folder where it leads to one, as Windows lists a link to a folder.
+// A plain file is archive, as Windows lists a new one.
+std::uint32_t AttributesOf(int folder, const dirent& entry) {
+  const std::string_view name = entry.d_name;
+  if (name == "." || name == "..") return kAttributeDirectory;
+  const std::uint32_t marks = name.front() == '.' ? kAttributeHidden : 0;
+  if (entry.d_type != DT_DIR && entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) {
+    return marks | kAttributeArchive;
   }
+  // The listing tells folders and links from files; their marks need a look at each.
   struct stat info;
   if (fstatat(folder, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) return kAttributesUnknown;
-  return AttributesOf(info.st_mode);
+  if (S_ISLNK(info.st_mode)) {
+    const bool toFolder = fstatat(folder, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+    return marks | kAttributeReparsePoint | (toFolder ? kAttributeDirectory : kAttributeArchive);
+  }
+  if (!S_ISDIR(info.st_mode)) return marks | kAttributeArchive;
+  return marks | kAttributeDirectory | ((info.st_mode & S_IWUSR) ? 0 : kAttributeReadOnly);
 }
 
+// Listed with the calls the standard directory stream makes on Linux (open, getdents64,
+// close). It keeps nothing from one folder, or one search, to the next.
 class PosixFolderReader final : public FolderReader {
  public:
-  Text BeginSearch(const Text& root) override { return root_ = root; }
-
-  // Listed with the calls the standard directory stream makes on Linux (open, fstat,
-  // getdents64, close), its status serving the read-only decision.
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override {
-    AssignFileName(folder, path_);
-    const int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    std::string path;
+    AssignFileName(folder, path);
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
-    // A read-only folder below the root reads as if the walk had seen its mark: empty.
-    struct stat info;
-    const bool readable = fstat(fd, &info) == 0 &&
-                          (folder == root_ || AttributesOf(info.st_mode) == kAttributeDirectory);
-    for (long got; readable && (got = getdents64(fd, buffer_, sizeof buffer_)) > 0;) {
+    alignas(dirent) char buffer[32768];
+    Text name;
+    for (long got; (got = getdents64(fd, buffer, sizeof buffer)) > 0;) {
       for (long at = 0; at < got;) {
-        const auto& entry = *reinterpret_cast<const dirent*>(buffer_ + at);
+        const auto& entry = *reinterpret_cast<const dirent*>(buffer + at);
         at += entry.d_reclen;
-        const std::string_view name = entry.d_name;
-        const bool dots = name == "." || name == "..";
-        if (!dots && name.front() == '.') continue;  // POSIX's mark of a hidden name
-        AssignFromFileName(name, converted_);
-        visit(converted_, dots ? kAttributeDirectory : AttributesAt(fd, entry));
+        AssignFromFileName(entry.d_name, name);
+        visit(name, AttributesOf(fd, entry));
       }
     }
     close(fd);
   }
-
- private:
-  Text root_;
-  Text converted_;    // one buffer for every name of the tree
-  std::string path_;  // and one for every folder
-  alignas(dirent) char buffer_[32768];
 };
 
 }  // namespace

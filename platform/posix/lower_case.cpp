@@ -6,14 +6,9 @@
 
 namespace fandrel {
 
-char16_t LowerCaseI() {
-  // The process takes the user's locale at its first lowering.
-  static const char16_t lowered = [] {
-    std::setlocale(LC_ALL, "");
-    return static_cast<char16_t>(std::towlower(L'I'));
-  }();
-  return lowered;
-}
+void UseUsersLocale() { std::setlocale(LC_ALL, ""); }
+
+char16_t LowerCaseI() { return static_cast<char16_t>(std::towlower(L'I')); }
 
 void LowerCase(TextView text, Text& out) {
   const char16_t lowerI = LowerCaseI();

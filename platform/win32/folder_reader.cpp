@@ -34,7 +34,6 @@ class Win32FolderReader final : public FolderReader {
     if (find == INVALID_HANDLE_VALUE) return;
     Text name;
     do {
-      if (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
       const wchar_t* raw = data.cFileName;
       name.assign(raw, raw + wcsnlen(raw, MAX_PATH));
       visit(name, ListedAttributes(data.dwFileAttributes, data.dwReserved0));

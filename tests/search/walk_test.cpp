@@ -18,22 +18,28 @@ TEST(Walk, GoesBreadthFirst) {
                                 tree.Path(u"A/Deep/"), tree.Path(u"A/Deep/Inner/")}));
 }
 
-TEST(Walk, EntersOnlyPlainFolders) {
-  for (const auto& [what, attributes, entered] : {
-           std::tuple{"plain", kAttributeDirectory, true},
+// What the walk makes of an entry by its attribute word: a folder "Sub" with a shortcut in
+// it, and a shortcut beside it, each with the row's attributes.
+TEST(Walk, LeavesOutHiddenAndSystemEntriesAndEntersOnlyPlainFolders) {
+  constexpr std::uint32_t kFolder = kAttributeDirectory,
+                          kMarks = kAttributeReadOnly | kAttributeHidden | kAttributeSystem |
+                                   kAttributeArchive | kAttributeReparsePoint;
+  for (const auto& [what, attributes, entered, listed] : {
+           std::tuple{"plain", kFolder, true, true},
            // Compressed, encrypted, unindexed, on ReFS, in the cloud.
-           {"every bit but those that keep a folder out",
-            ~(kAttributeReadOnly | kAttributeHidden | kAttributeSystem | kAttributeArchive |
-              kAttributeReparsePoint),
-            true},
-           // Read-only folders and links are left out in the disk tests, marked by the system.
-           {"archive", kAttributeDirectory | kAttributeArchive, false},
-           {"attributes unreadable (vanished)", kAttributesUnknown, false},
-           {"a file", kAttributeArchive, false},
+           {"every bit but those that keep a folder out", ~kMarks, true, true},
+           {"read-only", kFolder | kAttributeReadOnly, false, true},
+           {"archive", kFolder | kAttributeArchive, false, true},
+           {"a link", kFolder | kAttributeReparsePoint, false, true},
+           {"hidden", kFolder | kAttributeHidden, false, false},
+           {"system", kFolder | kAttributeSystem, false, false},
+           {"attributes unreadable (vanished)", kAttributesUnknown, false, true},
+           {"a file with every other bit", ~(kMarks | kFolder), false, true},
        }) {
     MemoryTree tree;
-    tree.Add(u"Sub/", attributes).Add(u"Sub/Inside.url");
+    tree.Add(u"Sub/", attributes).Add(u"Sub/Inside.url").Add(u"Beside.url", attributes);
     EXPECT_EQ(tree.Search(u"inside").outcome, entered ? Outcome::kOne : Outcome::kNone) << what;
+    EXPECT_EQ(tree.Search(u"beside").outcome, listed ? Outcome::kOne : Outcome::kNone) << what;
   }
 }
 

@@ -59,9 +59,7 @@ void MemoryTree::ReadFolder(const Text& folder, const EntryVisitor& visit) {
   opened.push_back(folder);
   visit(u".", kAttributeDirectory);
   visit(u"..", kAttributeDirectory);
-  for (const auto& [name, attributes] : entries_[folder]) {
-    if (!(attributes & (kAttributeHidden | kAttributeSystem))) visit(name, attributes);
-  }
+  for (const auto& [name, attributes] : entries_[folder]) visit(name, attributes);
 }
 
 }  // namespace fandrel::testing

@@ -45,9 +45,8 @@ class Tree {
 };
 
 // In memory, and its own folder reader, so that a test sees which folders the walk opened:
-// an entry carries whatever attribute word it is given, and a folder lists its entries in
-// the order they were added, leaving out, as every folder reader does, those marked hidden
-// or system.
+// an entry carries whatever attribute word it is given, and a folder lists all its entries
+// in the order they were added.
 class MemoryTree final : public Tree, public FolderReader {
  public:
   MemoryTree();
