@@ -1,43 +1,46 @@
 #include "tests/e2e/desktop.h"
 
+#include <oleacc.h>
+
+// MinGW-w64's headers declare no UI Automation client, and Wine registers none (Wine 8.0):
+// the MSVC build, on Windows, asks it.
+#ifdef _MSC_VER
+#include <uiautomation.h>
+#endif
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 namespace fandrel::testing {
 namespace {
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[1024] = {};
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 2000, &copied);
-  return text;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, static_cast<int>(std::size(name)));
-  return name;
-}
-
-void EachWindow(const std::function<void(HWND)>& visit, HWND parent = nullptr) {
-  const auto call = [](HWND window, LPARAM visitor) {
-    (*reinterpret_cast<const std::function<void(HWND)>*>(visitor))(window);
-    return TRUE;
-  };
-  const auto address = reinterpret_cast<LPARAM>(&visit);
-  parent ? EnumChildWindows(parent, call, address) : EnumWindows(call, address);
-}
-
-bool IsOthersDialog(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process != GetCurrentProcessId() && IsWindowVisible(window) &&
-         ClassOf(window) == L"#32770";
+// The visible dialogs on the desktop of every program but the driver.
+std::vector<HWND> OthersDialogs() {
+  std::vector<HWND> found;
+  for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr));) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(dialog, &process);
+    if (process != GetCurrentProcessId() && IsWindowVisible(dialog)) found.push_back(dialog);
+  }
+  return found;
 }
 
 }  // namespace
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 15000, &result)
+             ? static_cast<LRESULT>(result)
+             : -1;
+}
+
+std::wstring TextOf(HWND window, UINT message, WPARAM item) {
+  wchar_t text[1024] = {};
+  Ask(window, message, message == WM_GETTEXT ? std::size(text) : item,
+      reinterpret_cast<LPARAM>(text));
+  return text;
+}
 
 std::wstring Describe(HWND window) {
   if (!window) return L"no window";
@@ -49,29 +52,22 @@ std::wstring Describe(HWND window) {
     QueryFullProcessImageNameW(handle, 0, program, &size);
     CloseHandle(handle);
   }
-  return L"class \"" + ClassOf(window) + L"\", title \"" + TextOf(window) + L"\", program " +
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, static_cast<int>(std::size(name)));
+  return L"class \"" + std::wstring(name) + L"\", title \"" + TextOf(window) + L"\", program " +
          program;
 }
 
-Dialogs::Dialogs() {
-  EachWindow([this](HWND window) {
-    if (IsOthersDialog(window)) before_.insert(window);
-  });
-}
+Dialogs::Dialogs() : before_(OthersDialogs()) {}
 
 std::vector<std::wstring> Dialogs::CloseNew() {
-  std::vector<HWND> found;
-  EachWindow([&](HWND window) {
-    if (IsOthersDialog(window) && !before_.count(window)) found.push_back(window);
-  });
   std::vector<std::wstring> texts;
-  for (HWND dialog : found) {
+  for (HWND dialog : OthersDialogs()) {
+    if (std::find(before_.begin(), before_.end(), dialog) != before_.end()) continue;
     std::wstring text = TextOf(dialog) + L":";
-    EachWindow(
-        [&](HWND child) {
-          if (ClassOf(child) == L"Static" && !TextOf(child).empty()) text += L' ' + TextOf(child);
-        },
-        dialog);
+    for (HWND child = nullptr; (child = FindWindowExW(dialog, child, L"Static", nullptr));) {
+      if (const std::wstring shown = TextOf(child); !shown.empty()) text += L' ' + shown;
+    }
     texts.push_back(text);
     // Closed as its close box would close it, or else by its OK button.
     PostMessageW(dialog, WM_CLOSE, 0, 0);
@@ -108,13 +104,46 @@ bool SaveScreen(const std::wstring& path) {
   return copied && out.good();
 }
 
+std::optional<std::wstring> AccessibleName(HWND control) {
+  std::optional<std::wstring> name;
+  IAccessible* accessible = nullptr;
+  VARIANT self{};
+  self.vt = VT_I4;  // CHILDID_SELF, 0
+  BSTR read = nullptr;
+  if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                           IID_PPV_ARGS(&accessible))) &&
+      SUCCEEDED(accessible->get_accName(self, &read))) {
+    name = read ? read : L"";
+  }
+  SysFreeString(read);
+  if (accessible) accessible->Release();
+  return name;
+}
+
+std::optional<std::wstring> AutomationName(HWND control) {
+  std::optional<std::wstring> name;
+#ifdef _MSC_VER
+  IUIAutomation* automation = nullptr;
+  IUIAutomationElement* element = nullptr;
+  BSTR read = nullptr;
+  if (SUCCEEDED(CoCreateInstance(__uuidof(CUIAutomation), nullptr, CLSCTX_INPROC_SERVER,
+                                 IID_PPV_ARGS(&automation))) &&
+      SUCCEEDED(automation->ElementFromHandle(control, &element)) && element &&
+      SUCCEEDED(element->get_CurrentName(&read))) {
+    name = read ? read : L"";
+  }
+  SysFreeString(read);
+  if (element) element->Release();
+  if (automation) automation->Release();
+#else
+  static_cast<void>(control);
+#endif
+  return name;
+}
+
 std::string Utf8(std::wstring_view text) {
-  const int size = static_cast<int>(text.size());
-  std::string utf8(static_cast<std::size_t>(size) * 3, '\0');
-  utf8.resize(static_cast<std::size_t>(
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), static_cast<int>(utf8.size()),
-                          nullptr, nullptr)));
-  return utf8;
+  const std::u8string utf8 = std::filesystem::path(text).u8string();
+  return std::string(utf8.begin(), utf8.end());
 }
 
 }  // namespace fandrel::testing

@@ -2,13 +2,19 @@
 
 #include <windows.h>
 
-#include <set>
+#include <optional>
 #include <string>
 #include <vector>
 
-// What the session sees of the desktop around the program: the dialogs other programs
-// show, whose window holds the foreground, and a picture of the screen.
+// What the session sees of the desktop around the program, as a person or their tools would:
+// the dialogs other programs show, whose window holds the foreground, a picture of the
+// screen, and what screen readers read. COM must be initialised on the calling thread.
 namespace fandrel::testing {
+
+// A message to a window of another program, with a time limit: -1 if it does not answer.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// A window's text, or with CB_GETLBTEXT the list entry `item`.
+std::wstring TextOf(HWND window, UINT message = WM_GETTEXT, WPARAM item = 0);
 
 // A window as a person would tell whose it is: its class, its title and its program.
 std::wstring Describe(HWND window);
@@ -24,11 +30,19 @@ class Dialogs {
   std::vector<std::wstring> CloseNew();
 
  private:
-  std::set<HWND> before_;
+  std::vector<HWND> before_;
 };
 
 // The whole screen as a bitmap file; false if it could not be written.
 bool SaveScreen(const std::wstring& path);
+
+// The control's name through Active Accessibility ("AccessibleObjectFromWindow"), which
+// older screen readers read; nothing where it cannot be asked.
+std::optional<std::wstring> AccessibleName(HWND control);
+
+// The control's Name as UI Automation gives it ("IUIAutomation::ElementFromHandle"), which
+// Narrator reads; nothing where UI Automation does not answer, or the build cannot ask it.
+std::optional<std::wstring> AutomationName(HWND control);
 
 // UTF-8, for gtest's output and the session's findings.
 std::string Utf8(std::wstring_view text);
