@@ -5,10 +5,13 @@
 // measurements take turns for ROUNDS (31) rounds, and each figure is the fastest of its
 // rounds, as noise only ever adds time.
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <system_error>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -176,10 +179,20 @@ int main(int argc, char** argv) {
     Search(argv[2], argv[3]);
     return ReportPeak();
   }
-  if (argc >= 2 && argc <= 4) {
-    return Run(argv[1], argc > 2 ? std::max(0, std::atoi(argv[2])) : 31,
-               argc > 3 ? std::max(1L, std::atol(argv[3])) : kGoalEntries);
+  long rounds = 31, entries = kGoalEntries;
+  const auto number = [](const char* text, long& value, long least) {
+    const char* end = text + std::strlen(text);
+    const auto [stop, error] = std::from_chars(text, end, value);
+    return error == std::errc() && stop == end && value >= least;
+  };
+  if (argc < 2 || argc > 4 || (argc > 2 && !number(argv[2], rounds, 0)) ||
+      (argc > 3 && !number(argv[3], entries, kFewestEntries))) {
+    std::fprintf(stderr,
+                 "usage: fandrel_bench DIR [ROUNDS [ENTRIES]]\n"
+                 "  ROUNDS: a whole number, 0 or more (0 only makes the tree)\n"
+                 "  ENTRIES: a whole number, %ld or more\n",
+                 kFewestEntries);
+    return 2;
   }
-  std::fprintf(stderr, "usage: fandrel_bench DIR [ROUNDS [ENTRIES]]\n");
-  return 2;
+  return Run(argv[1], static_cast<int>(std::min(rounds, 1000000L)), entries);
 }

@@ -88,6 +88,7 @@ std::string ShortcutTitle(std::mt19937& random) {
 }
 
 long MakeSyntheticTree(const std::filesystem::path& root, long entries, std::uint32_t seed) {
+  if (entries < kFewestEntries) throw std::invalid_argument("too few entries for a tree");
   std::mt19937 random(seed);
   const long folderCount = entries / 10;
   std::vector<Folder> folders;

@@ -6,7 +6,8 @@
 namespace fandrel {
 
 // All text in the program is UTF-16, on every system, so that names in any script are
-// found, compared and kept exactly; conversions happen only inside platform/.
+// found, compared and kept exactly. The program converts the system's text only inside
+// platform/; the benchmark makes UTF-16 of its own ASCII and UTF-8 names.
 using Text = std::u16string;
 using TextView = std::u16string_view;
 

@@ -14,7 +14,9 @@ Text PathList::FullPath(std::size_t position) const {
 
 void PathList::clear() {
   texts_.reset();
-  entries_ = {};  // not clear(): that would keep the storage of a long list
+  // Its storage goes too, so that a search that finds little after one that found most of
+  // a large tree does not keep the large one's while the window waits.
+  entries_ = std::vector<Entry>();
 }
 
 std::uint32_t PathList::AddFolder(TextView folder) { return Store(folder); }

@@ -34,8 +34,8 @@ class PathList {
 
  private:
   struct Entry {
-    std::uint32_t folder;  // in the store
-    std::uint32_t name;    // in the store
+    std::uint32_t folder;
+    std::uint32_t name;
   };
   std::uint32_t Store(TextView text);
 

@@ -27,8 +27,8 @@ struct Head {
 
 // One per key, kept small: the ranking moves these around.
 struct Item {
-  std::uint64_t headUnits;  // Head::units
-  std::uint8_t headCount;   // Head::count
+  std::uint64_t headUnits;
+  std::uint8_t headCount;
   Folding folding;
   std::uint16_t size;      // of the key, in units (no name has 65,536)
   std::uint32_t position;  // of the key in the list

@@ -89,7 +89,6 @@ void Quicksort(std::vector<std::uint64_t>& entries, std::ptrdiff_t lo, std::ptrd
   }
 }
 
-// The exact quicksort of `paths` by title, and of `ranks` with them.
 void SortByRanks(PathList& paths, std::vector<std::uint32_t>& ranks) {
   if (ranks.empty()) return;
   if (*std::max_element(ranks.begin(), ranks.end()) == ranks.size() - 1) {

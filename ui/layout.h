@@ -2,8 +2,9 @@
 
 namespace fandrel {
 
-// Positions and sizes are designed in twips (1/1440 inch), so the window has the same
-// physical size at every DPI; they become pixels only when the window's DPI is known.
+// Positions and sizes are designed in twips (1/1440 inch), which become pixels only when the
+// window's DPI is known: at every scaling the window keeps its proportion to the system's
+// text, which scales with the DPI too.
 struct TwipsRect {
   int left;
   int top;
@@ -22,7 +23,6 @@ struct PixelRect {
 
 inline constexpr int kTwipsPerInch = 1440;
 
-// The main window's client area.
 inline constexpr int kClientWidthTwips = 4140;
 inline constexpr int kClientHeightTwips = 420;
 

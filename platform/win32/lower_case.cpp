@@ -18,7 +18,6 @@ void LowerCase(TextView text, Text& lowered) {
   if (text.empty()) return;
   const std::wstring source = ToWide(text);
   const int sourceLength = static_cast<int>(source.size());
-  // Tried at the text's own length first; the size query is only the fallback.
   std::wstring lower(source.size(), L'\0');
   int written = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kLowerCase, source.data(), sourceLength,
                               lower.data(), sourceLength, nullptr, nullptr, 0);

@@ -38,7 +38,9 @@ TEST(FixedSize, ItsOwnResizeStartsNoOther) {
   }
 }
 
-// The user may minimise or maximise the window; any other size is undone.
+// A minimised window is left as it is, and so is a maximised one (the window has no
+// maximise box, but a program or a keyboard shortcut may still maximise it); any other size
+// is undone.
 TEST(FixedSize, LeavesAMinimisedOrMaximisedWindowAsItIs) {
   const TwipsSize saved = SaveOuterSize({290, 59}, 96);
   for (WindowState state : {WindowState::kMinimised, WindowState::kMaximised}) {
