@@ -16,8 +16,7 @@ namespace {
 // hidden, a folder its owner may not write is read-only, and a symbolic link is a reparse
 // point that is also a folder where it leads to one, as Windows lists a link to a folder.
 // A plain file is archive, as Windows lists a new one.
-std::uint32_t AttributesOf(int folder, const dirent& entry) {
-  const std::string_view name = entry.d_name;
+std::uint32_t AttributesOf(int folder, const dirent& entry, std::string_view name) {
   if (name == "." || name == "..") return kAttributeDirectory;
   const std::uint32_t marks = name.front() == '.' ? kAttributeHidden : 0;
   if (entry.d_type != DT_DIR && entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) {
@@ -35,26 +34,29 @@ std::uint32_t AttributesOf(int folder, const dirent& entry) {
 }
 
 // Listed with the calls the standard directory stream makes on Linux (open, getdents64,
-// close). It keeps nothing from one folder, or one search, to the next.
+// close). Its buffers are scratch: nothing in them outlives the folder being read.
 class PosixFolderReader final : public FolderReader {
  public:
   void ReadFolder(const Text& folder, const EntryVisitor& visit) override {
-    std::string path;
-    AssignFileName(folder, path);
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    AssignFileName(folder, path_);
+    const int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
-    alignas(dirent) char buffer[32768];
-    Text name;
-    for (long got; (got = getdents64(fd, buffer, sizeof buffer)) > 0;) {
+    for (long got; (got = getdents64(fd, buffer_, sizeof buffer_)) > 0;) {
       for (long at = 0; at < got;) {
-        const auto& entry = *reinterpret_cast<const dirent*>(buffer + at);
+        const auto& entry = *reinterpret_cast<const dirent*>(buffer_ + at);
         at += entry.d_reclen;
-        AssignFromFileName(entry.d_name, name);
-        visit(name, AttributesOf(fd, entry));
+        const std::string_view name = entry.d_name;
+        AssignFromFileName(name, name_);
+        visit(name_, AttributesOf(fd, entry, name));
       }
     }
     close(fd);
   }
+
+ private:
+  std::string path_;
+  Text name_;
+  alignas(dirent) char buffer_[32768];
 };
 
 }  // namespace
