@@ -13,20 +13,6 @@
 #include <fstream>
 
 namespace fandrel::testing {
-namespace {
-
-// The visible dialogs on the desktop of every program but the driver.
-std::vector<HWND> OthersDialogs() {
-  std::vector<HWND> found;
-  for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr));) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(dialog, &process);
-    if (process != GetCurrentProcessId() && IsWindowVisible(dialog)) found.push_back(dialog);
-  }
-  return found;
-}
-
-}  // namespace
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
@@ -58,12 +44,20 @@ std::wstring Describe(HWND window) {
          program;
 }
 
-Dialogs::Dialogs() : before_(OthersDialogs()) {}
+std::vector<HWND> OthersDialogs() {
+  std::vector<HWND> found;
+  for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr));) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(dialog, &process);
+    if (process != GetCurrentProcessId() && IsWindowVisible(dialog)) found.push_back(dialog);
+  }
+  return found;
+}
 
-std::vector<std::wstring> Dialogs::CloseNew() {
+std::vector<std::wstring> CloseDialogs(const std::vector<HWND>& before) {
   std::vector<std::wstring> texts;
   for (HWND dialog : OthersDialogs()) {
-    if (std::find(before_.begin(), before_.end(), dialog) != before_.end()) continue;
+    if (std::find(before.begin(), before.end(), dialog) != before.end()) continue;
     std::wstring text = TextOf(dialog) + L":";
     for (HWND child = nullptr; (child = FindWindowExW(dialog, child, L"Static", nullptr));) {
       if (const std::wstring shown = TextOf(child); !shown.empty()) text += L' ' + shown;

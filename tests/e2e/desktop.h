@@ -19,19 +19,13 @@ std::wstring TextOf(HWND window, UINT message = WM_GETTEXT, WPARAM item = 0);
 // A window as a person would tell whose it is: its class, its title and its program.
 std::wstring Describe(HWND window);
 
-// Dialogs shown on the desktop while the session runs, by any program but the driver:
-// the message box the handler of Internet shortcuts shows when it cannot read a shortcut
-// among them. A message box is of the dialog class, "#32770" ("About Window Classes").
-class Dialogs {
- public:
-  // Those on the desktop already are left alone.
-  Dialogs();
-  // The text of each dialog shown since (its title, then its text), each closed once read.
-  std::vector<std::wstring> CloseNew();
-
- private:
-  std::vector<HWND> before_;
-};
+// The dialogs on the desktop of every program but the driver: the message box that the
+// handler of Internet shortcuts shows when it cannot read a shortcut among them. A message
+// box is of the dialog class, "#32770" ("About Window Classes").
+std::vector<HWND> OthersDialogs();
+// The text of each such dialog that is not in `before` (its title, then its text), each
+// closed once read.
+std::vector<std::wstring> CloseDialogs(const std::vector<HWND>& before);
 
 // The whole screen as a bitmap file; false if it could not be written.
 bool SaveScreen(const std::wstring& path);
