@@ -15,7 +15,7 @@ namespace {
 // The Windows attribute word that stands for what POSIX has: a name that begins with "." is
 // hidden, a folder its owner may not write is read-only, and a symbolic link is a reparse
 // point that is also a folder where it leads to one, as Windows lists a link to a folder.
-// A plain file is archive, as Windows lists a new one.
+// Any other entry is a plain file: archive.
 std::uint32_t AttributesOf(int folder, const dirent& entry, std::string_view name) {
   if (name == "." || name == "..") return kAttributeDirectory;
   const std::uint32_t marks = name.front() == '.' ? kAttributeHidden : 0;
